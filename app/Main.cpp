@@ -1,0 +1,3 @@
+#include "app/App.h"
+
+START_JUCE_APPLICATION (JUCEHelloWorldApplication)

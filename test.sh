@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: unit and window tests, the thread
+# checks under ThreadSanitizer, and the end-to-end run of the real editor.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+
+jobs=$(nproc)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$jobs"
+
+# Tests never see the user's real documents: each test gets its own HOME.
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$jobs"
