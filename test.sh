@@ -11,3 +11,8 @@ cmake --build build -j "$jobs"
 
 # Tests never see the user's real documents: each test gets its own HOME.
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The thread hand-over queue under ThreadSanitizer (a small build of its own).
+cmake -S tests/tsan -B build-tsan -G Ninja
+cmake --build build-tsan -j "$jobs"
+ctest --test-dir build-tsan --output-on-failure

@@ -18,15 +18,11 @@ MainComp::MainComp (DaduRAAudioProcessor* p)
     midi.sendIdentityRequest();
     uiBuilt = true;
 
-    // The start-up hand-over to program mode happens once per run.
-    if (! midi.aboutShown)
-    {
-        midi.aboutShown = true;
-        setMode (1);
-    }
-
     setSize (1024, 798);
     midi.addStateListener (this);
+
+    // What was queued before we listened (the OFF-LINE of the identity request) is shown at once.
+    triggerAsyncUpdate();
 }
 
 MainComp::~MainComp()
