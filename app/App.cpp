@@ -1,11 +1,13 @@
 #include "app/App.h"
+#include "comms/LibraryFiles.h"
+#include "comms/ZK5Class.h"
 
 #include <csignal>
 
 HelloWorldWindow::HelloWorldWindow()
     : juce::DocumentWindow ("Velmoran ZK7", juce::Colour (0xFF191919), 0, true)
 {
-    processor = std::make_unique<DaduRAAudioProcessor> (createSystemMidiDriver(), nullptr);
+    processor = std::make_unique<DaduRAAudioProcessor> (createSystemMidiDriver(), std::make_unique<ZK5Class> (library::folder()));
 
     setContentOwned (new MainComp (processor.get()), false);
     setTitleBarHeight (0);

@@ -1,0 +1,335 @@
+// zk7: the library from the command line.
+//   zk7 list <type> [--category N] [--library DIR]
+//   zk7 show <type> <id> [--library DIR]
+//   zk7 check <bank-file>
+
+#include "comms/LibraryFiles.h"
+#include "comms/ZK5Class.h"
+
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <optional>
+
+namespace
+{
+const std::vector<int> cliTypes = { typeProgram, typeMulti, typeFxChain, typeKeymap, typeIntonation,
+                                    typeShiftPattern, typeVelocityPattern, typeArp };
+
+int usage()
+{
+    std::cerr << "usage: zk7 list <type> [--category N] [--library DIR]\n"
+                 "       zk7 show <type> <id> [--library DIR]\n"
+                 "       zk7 check <bank-file>\n"
+                 "types: programs multis fxchains keymaps intonations shiftpatterns velocitypatterns arps\n";
+    return 2;
+}
+
+std::optional<int> typeNamed (const std::string& name)
+{
+    for (const int type : cliTypes)
+        if (name == objectTypeInfo (type)->cliName)
+            return type;
+    return std::nullopt;
+}
+
+std::optional<int> number (const std::string& text)
+{
+    if (text.empty() || text.find_first_not_of ("0123456789") != std::string::npos || text.size() > 6)
+        return std::nullopt;
+    return std::stoi (text);
+}
+
+std::string padded (std::string text, size_t width)
+{
+    text.resize (std::max (width, text.size()), ' ');
+    return text;
+}
+
+/** The options after the positional arguments. */
+struct Options
+{
+    std::vector<std::string> positional;
+    std::optional<int> category;
+    juce::File library = library::folder();
+    std::string error;
+};
+
+Options parse (int argc, char** argv)
+{
+    Options o;
+    for (int i = 2; i < argc; ++i)
+    {
+        const std::string arg = argv[i];
+        if ((arg == "--category" || arg == "--library") && i + 1 < argc)
+        {
+            const std::string value = argv[++i];
+            if (arg == "--library")
+                o.library = juce::File::getCurrentWorkingDirectory().getChildFile (value);
+            else if (! (o.category = number (value)))
+                o.error = "not a category number: " + value;
+        }
+        else if (arg.rfind ("--", 0) == 0)
+            o.error = "unknown option: " + arg;
+        else
+            o.positional.push_back (arg);
+    }
+    return o;
+}
+
+/** The eight banks as the program would read them from the folder. */
+std::unique_ptr<ZK5Class> openStore (const juce::File& folder)
+{
+    auto store = std::make_unique<ZK5Class> (folder);
+    store->loadBanks();
+    return store;
+}
+
+std::string fxCategoriesOf (ObjFXChainClass& chains, int id)
+{
+    chains.decodeChain (id);
+    std::string text;
+    for (int i = 0; i < chains.getUnitCount(); ++i)
+        for (const int c : ObjFXChainClass::categoriesOfCode (chains.getUnitCode (i)))
+            if (text.find (fxCategoryName (c)) == std::string::npos)
+                text += (text.empty() ? "" : ", ") + fxCategoryName (c);
+    return text;
+}
+
+std::string describe (ZK5Class& store, int type, int id)
+{
+    const auto& bank = *store.bankOf (type);
+    switch (type)
+    {
+        case typeProgram: return padded (categoryName (bank.getCategory (id)), 14) + store.programs.getKindText (id);
+        case typeArp: return bank.getArpKindText (id);
+        case typeFxChain: return fxCategoriesOf (store.fxChains, id);
+        default: return std::to_string (bank.getRecord (id).size()) + " bytes";
+    }
+}
+
+int list (ZK5Class& store, int type, std::optional<int> category)
+{
+    const auto& bank = *store.bankOf (type);
+    const auto ids = category ? bank.listIds (BankIndex::LIST_CATEGORY, *category) : bank.listIds (BankIndex::LIST_EXISTING, 0);
+    for (const int id : ids)
+        if (bank.exists (id))
+            std::cout << id << " " << padded (bank.getName (id), 21) << describe (store, type, id) << "\n";
+    return 0;
+}
+
+//==============================================================================
+void showProgram (ZK5Class& store, int id)
+{
+    auto& bank = store.programs;
+    const auto record = bank.bank.getRecord (id);
+    const int category = program::getField (record, program::Field::category);
+    const int sub = program::getField (record, program::Field::subCategory);
+
+    std::cout << "Program " << id << ": " << bank.getName (id) << "\n"
+              << "Category: " << categoryName (category) << (subCategoryName (category, sub).empty() ? "" : " / " + subCategoryName (category, sub)) << "\n"
+              << "Kind: " << bank.getKindText (id) << "\n"
+              << "Layers: " << program::layerCount (record) << "\n";
+
+    for (int l = 0; l < program::layerCount (record); ++l)
+    {
+        SubObjLayerClass layer;
+        layer.setBlock (bytes::slice (record, program::layerOffset (l), program::LAYER_SIZE));
+        const int keymap = layer.getKeymap1();
+        const auto name = layer.getName().empty() ? store.keymaps.bank.getName (keymap) : layer.getName();
+        std::cout << "  Layer " << padded (std::to_string (l + 1), 3) << " keys " << layer.getZoneLow() << "-" << layer.getZoneHigh()
+                  << "  keymap " << keymap << " " << store.keymaps.bank.getName (keymap);
+        if (layer.usesSecondKeymap())
+            std::cout << " + " << layer.getKeymap2() << " " << store.keymaps.bank.getName (layer.getKeymap2());
+        std::cout << "  level " << layer.getLevel() << "  \"" << name << "\"\n";
+    }
+
+    const char* slots[] = { "Insert FX", "Aux 1 FX", "Aux 2 FX" };
+    const auto chains = bank.getFxChains (id);
+    for (size_t i = 0; i < 3; ++i)
+        std::cout << slots[i] << ": " << chains[i] << " " << store.fxChains.bank.getName (chains[i]) << "\n";
+
+    std::cout << "Controller names:\n";
+    for (const auto& n : program::controllerNames (record))
+        std::cout << "  " << padded (std::to_string (n.number), 4) << n.text << "\n";
+    std::cout << "Assignments:\n";
+    for (const auto& a : program::assignments (record))
+        std::cout << "  parameter " << a.uniqueId << " value " << a.value << " controller " << a.controller << "\n";
+}
+
+void showMulti (ZK5Class& store, int id)
+{
+    ObjMultiClass multiObject;
+    store.multis.loadMulti (id, multiObject);
+    std::cout << "Multi " << id << ": " << store.multis.getName (id) << "\n"
+              << "Zones: " << multiObject.getZoneCount() << "\n";
+    for (int z = 0; z < std::min (multiObject.getZoneCount(), 16); ++z)
+    {
+        const auto zone = multiObject.getZoneBlock (z);
+        const auto layout = multi::walkZone (zone, 0);
+        std::cout << "  Zone " << z + 1 << ": offset " << multiObject.getZoneOffset (z) << ", " << multiObject.getZoneSize (z)
+                  << " bytes, program " << bytes::s16 (zone, 11) << ", " << layout.list1Count << " + " << layout.list2Count
+                  << " controllers, text at " << layout.text << "\n";
+    }
+    std::cout << "Tail: " << multiObject.getTailSize() << " bytes\n";
+}
+
+void showFxChain (ZK5Class& store, int id)
+{
+    auto& chains = store.fxChains;
+    chains.decodeChain (id);
+    std::cout << "FX chain " << id << ": " << chains.bank.getName (id) << "\n"
+              << "Chain start: " << chains.findChainStart (id) << "\n"
+              << "Units: " << chains.getUnitCount() << "\n";
+    for (int i = 0; i < chains.getUnitCount(); ++i)
+    {
+        std::string categories;
+        for (const int c : ObjFXChainClass::categoriesOfCode (chains.getUnitCode (i)))
+            categories += (categories.empty() ? "" : ", ") + fxCategoryName (c);
+        std::cout << "  " << chains.getUnitType (i) << " \"" << chains.getUnitCode (i) << "\" " << categories << "\n";
+    }
+    const auto controls = chains.getControlBlock (id);
+    std::cout << "Controls:\n";
+    for (size_t p = 4, i = 0; i < (size_t) bytes::u8 (controls, 3) && p + 8 <= controls.size(); ++i)
+    {
+        const int length = bytes::u8 (controls, (long) p + 7);
+        std::cout << "  " << bytes::u8 (controls, (long) p + 3) << " " << bytes::printable (controls, (long) p + 8, length) << "\n";
+        p += 8 + (size_t) length;
+    }
+}
+
+int show (ZK5Class& store, int type, int id)
+{
+    const auto& bank = *store.bankOf (type);
+    if (! bank.exists (id))
+    {
+        std::cerr << "zk7: " << objectTypeInfo (type)->cliName << " has no object " << id << "\n";
+        return 1;
+    }
+    switch (type)
+    {
+        case typeProgram: showProgram (store, id); break;
+        case typeMulti: showMulti (store, id); break;
+        case typeFxChain: showFxChain (store, id); break;
+        default:
+            std::cout << objectTypeName (type) << " " << id << ": " << bank.getName (id) << "\n"
+                      << "Size: " << bank.recordLength (id) << " bytes\n";
+            if (type == typeArp)
+                std::cout << "Kind: " << bank.getArpKindText (id) << "\n";
+            break;
+    }
+    return 0;
+}
+
+//==============================================================================
+int check (const std::string& path)
+{
+    const juce::File file = juce::File::getCurrentWorkingDirectory().getChildFile (path);
+    juce::MemoryBlock data;
+    if (! file.existsAsFile() || ! file.loadFileAsData (data))
+    {
+        std::cerr << "zk7: cannot read " << path << "\n";
+        return 1;
+    }
+    const Bytes stream (static_cast<const uint8_t*> (data.getData()), static_cast<const uint8_t*> (data.getData()) + data.getSize());
+    const std::string head (stream.begin(), stream.begin() + (long) std::min<size_t> (10, stream.size()));
+
+    const ObjectTypeInfo* info = nullptr;
+    for (const int type : cliTypes)
+        if (head == std::string (objectTypeInfo (type)->bankTag) + "Bank>")
+            info = objectTypeInfo (type);
+    if (info == nullptr)
+    {
+        std::cerr << "zk7: " << path << " is not a bank stream (it does not begin with a bank opener)\n";
+        return 1;
+    }
+
+    BankIndex bank;
+    bank.build (info->code, stream, info->maxId);
+
+    int records = 0, objects = 0;
+    std::vector<std::string> problems;
+    auto textAt = [&stream] (long position, size_t length)
+    {
+        return position < 0 || (size_t) position + length > stream.size() ? std::string()
+                                                                           : std::string (stream.begin() + position, stream.begin() + position + (long) length);
+    };
+
+    for (int id = 1; id <= bank.getSlotCount(); ++id)
+    {
+        if (! bank.hasRecord (id))
+            continue;
+        ++records;
+        objects += bank.exists (id) ? 1 : 0;
+
+        // Each record ends with its closer, right before the next record or the bank closer.
+        char digits[8];
+        std::snprintf (digits, sizeof (digits), "%04d", id);
+        const std::string closer = std::string ("<") + info->bankTag + info->recordWord + digits;
+        const long next = id < bank.getSlotCount() && bank.hasRecord (id + 1) ? bank.openerPosition (id + 1) : (long) stream.size() - 10;
+        if (textAt (next - (long) closer.size(), closer.size()) != closer)
+            problems.push_back ("record " + std::to_string (id) + " does not end with " + closer);
+    }
+    for (int id = 1; id < bank.getSlotCount(); ++id)
+        if (! bank.hasRecord (id) && bank.hasRecord (id + 1))
+            problems.push_back ("record " + std::to_string (id) + " is missing or out of order");
+
+    const std::string bankCloser = std::string ("<") + info->bankTag + "Bank";
+    if (textAt ((long) stream.size() - 10, 10) != bankCloser)
+        problems.push_back ("the bank closer " + bankCloser + " is missing at the end");
+
+    std::cout << info->cliName << " bank, " << stream.size() << " bytes\n"
+              << "Records: " << records << "\n"
+              << "Objects: " << objects << "\n";
+    for (size_t i = 0; i < std::min<size_t> (problems.size(), 20); ++i)
+        std::cout << "Malformed: " << problems[i] << "\n";
+    if (problems.size() > 20)
+        std::cout << "... and " << problems.size() - 20 << " more\n";
+    const bool malformed = ! problems.empty();
+    return malformed ? 1 : 0;
+}
+}
+
+int main (int argc, char** argv)
+{
+    if (argc < 3)
+        return usage();
+
+    const std::string command = argv[1];
+    if (command == "check")
+        return argc == 3 ? check (argv[2]) : usage();
+
+    const auto options = parse (argc, argv);
+    if (! options.error.empty())
+    {
+        std::cerr << "zk7: " << options.error << "\n";
+        return 2;
+    }
+    if (options.positional.empty())
+        return usage();
+
+    const auto type = typeNamed (options.positional[0]);
+    if (! type)
+    {
+        std::cerr << "zk7: unknown type \"" << options.positional[0] << "\"\n";
+        return usage();
+    }
+
+    juce::ScopedJuceInitialiser_GUI juce;
+    const auto store = openStore (options.library);
+
+    if (command == "list" && options.positional.size() == 1)
+        return list (*store, *type, options.category);
+
+    if (command == "show" && options.positional.size() == 2)
+    {
+        const auto id = number (options.positional[1]);
+        if (! id || *id < 1 || *id > objectTypeInfo (*type)->maxId)
+        {
+            std::cerr << "zk7: not an ID: " << options.positional[1] << "\n";
+            return 2;
+        }
+        return show (*store, *type, *id);
+    }
+    return usage();
+}
