@@ -15,141 +15,40 @@ void ObjMasterClass::setPart (int part, const Bytes& data)
     sendChangeMessage();
 }
 
-//==============================================================================
-namespace
-{
-struct CodeRange
-{
-    int first, last;
-    const char* code;
-};
-
-const CodeRange effectCodes[] = {
-    { 1, 2, "Rvrb" }, { 3, 3, "GRvb" }, { 4, 15, "Rvrb" }, { 50, 52, "RvCm" }, { 53, 55, "Vocl" }, { 56, 56, "RvCm" },
-    { 100, 103, "Lvrb" }, { 104, 104, "GLvb" }, { 105, 106, "DlyR" }, { 150, 156, "Dly " }, { 170, 174, "Dly " },
-    { 190, 192, "Dly " }, { 200, 203, "Chor" }, { 225, 227, "Flng" }, { 250, 251, "Phsr" }, { 253, 259, "Phsr" },
-    { 270, 272, "Trem" }, { 275, 278, "Pan " }, { 280, 282, "Ster" }, { 284, 284, "Filt" }, { 285, 285, "Guit" },
-    { 290, 296, "TW3 " }, { 297, 297, "Roto" }, { 298, 298, "TW3a" }, { 299, 299, "TW3b" }, { 300, 305, "Dist" },
-    { 306, 307, "Shpr" }, { 308, 308, "QntA" }, { 309, 309, "QntF" }, { 310, 316, "Guit" }, { 317, 317, "DstC" },
-    { 318, 318, "DstF" }, { 319, 319, "DstC" }, { 320, 320, "DstF" }, { 321, 321, "FShp" }, { 322, 322, "ShpR" },
-    { 323, 323, "Dist" }, { 327, 327, "Guit" }, { 330, 337, "Cmpr" }, { 340, 340, "Expd" }, { 341, 342, "CmpX" },
-    { 343, 344, "Gate" }, { 345, 345, "Cmpr" }, { 347, 348, "Cmpr" }, { 350, 354, "EQ  " }, { 360, 368, "Filt" },
-    { 370, 371, "Enhc" }, { 372, 373, "Stim" }, { 374, 375, "Expd" }, { 380, 380, "RMod" }, { 381, 382, "Pchr" },
-    { 383, 383, "PchR" }, { 384, 384, "FPch" }, { 385, 386, "Freq" }, { 387, 387, "PLFO" }, { 388, 389, "Mod " },
-    { 390, 390, "Kaos" }, { 392, 396, "Snth" }, { 400, 402, "CDly" }, { 405, 407, "CDly" }, { 420, 422, "CDly" },
-    { 425, 427, "CDly" }, { 403, 403, "CDRv" }, { 408, 408, "CDRv" }, { 423, 423, "CDRv" }, { 428, 428, "CDRv" },
-    { 404, 404, "CRvb" }, { 409, 412, "PchC" }, { 429, 430, "PchC" }, { 450, 452, "FDly" }, { 455, 457, "FDly" },
-    { 470, 472, "FDly" }, { 475, 477, "FDly" }, { 453, 453, "FDRv" }, { 458, 458, "FDRv" }, { 473, 473, "FDRv" },
-    { 478, 478, "FDRv" }, { 454, 454, "FRvb" }, { 459, 461, "PchF" }, { 479, 480, "PchF" }, { 498, 499, "Util" },
-    { 500, 502, "TDst" }, { 580, 580, "TW3a" }, { 600, 600, "Reso" },
-};
-
-enum { REVERB = 1, CHORUS, FLANGER, PHASER, TREMOLO, PANNER, ORGAN, DELAY, ECHO, DISTORTION, COMPRESSOR,
-       ENHANCER, FILTER, DRUMS, PITCHER, GUITAR, EQ };
-
-struct CodeCategories
-{
-    const char* codes[4];
-    std::vector<int> categories;
-};
-
-const CodeCategories codeCategories[] = {
-    { { "Rvrb", "GRvb", "Lvrb", "RMod" }, { REVERB } },
-    { { "CRvb", "CDRv" }, { CHORUS, REVERB } },
-    { { "Dly ", "FDly" }, { DELAY } },
-    { { "DlyR" }, { REVERB, DELAY } },
-    { { "Chor" }, { CHORUS } },
-    { { "CDly" }, { CHORUS, DELAY } },
-    { { "Flng", "PchF", "FShp" }, { FLANGER } },
-    { { "FRvb", "FDRv" }, { FLANGER, REVERB } },
-    { { "Phsr", "PLFO" }, { PHASER } },
-    { { "Trem" }, { TREMOLO } },
-    { { "Pan ", "Ster" }, { PANNER } },
-    { { "TW3 ", "TW3a", "TW3b" }, { ORGAN } },
-    { { "Dist", "Kaos" }, { DISTORTION } },
-    { { "DstC" }, { DISTORTION, CHORUS } },
-    { { "Cmpr", "CmpX" }, { COMPRESSOR } },
-    { { "RvCm" }, { REVERB, COMPRESSOR } },
-    { { "Enhc" }, { ENHANCER } },
-    { { "Filt" }, { FILTER } },
-    { { "Freq" }, { PITCHER } },
-    { { "PchC", "Pchr" }, { PITCHER, CHORUS } },
-    { { "GLvb", "Guit" }, { GUITAR } },
-    { { "EQ  " }, { EQ } },
-};
-}
-
-std::string ObjFXChainClass::effectCode (int typeId)
-{
-    for (const auto& range : effectCodes)
-        if (typeId >= range.first && typeId <= range.last)
-            return range.code;
-    return "    ";
-}
-
-std::vector<int> ObjFXChainClass::categoriesOfCode (const std::string& code)
-{
-    for (const auto& entry : codeCategories)
-        for (const char* c : entry.codes)
-            if (c != nullptr && code == c)
-                return entry.categories;
-    return {};
-}
-
 int ObjFXChainClass::findChainStart (int id) const
 {
-    const auto record = bank.getRecord (id);
-    if (record.empty())
-        return -1;
-    for (int k = 20; k <= 59; ++k)
-        if (bytes::u8 (record, k) == 0x14 && bytes::u8 (record, k - 1) == 0 && bytes::u8 (record, k - 2) == 0)
-            return k;
-    return -1;
+    return fxchain::findChainStart (bank.getRecord (id));
 }
 
 void ObjFXChainClass::decodeChain (int id)
 {
+    const auto decoded = fxchain::decode (bank.getRecord (id));
     unitPositions.clear();
     unitTypes.clear();
     unitSizes.clear();
-    controlListPosition = 0;
-
-    const int k = findChainStart (id);
-    if (k < 0)
-        return;
-
-    const auto record = bank.getRecord (id);
-    const int n = bytes::s8 (record, k + 349);
-    long p = k + 350;
-    for (int i = 0; i < n && p < (long) record.size(); ++i)
+    for (const auto& unit : decoded.units)
     {
-        const int size = 8 + 2 * bytes::u16 (record, p + 6);
-        unitPositions.push_back ((int) p);
-        unitTypes.push_back (bytes::u16 (record, p));
-        unitSizes.push_back (size);
-        p += size;
+        unitPositions.push_back (unit.position);
+        unitTypes.push_back (unit.type);
+        unitSizes.push_back (unit.size);
     }
-    controlListPosition = (int) p;
+    controlListPosition = decoded.controlListPosition;
 }
 
 int ObjFXChainClass::getControlListSize (int id)
 {
     decodeChain (id);
-    const auto record = bank.getRecord (id);
-    const long start = controlListPosition;
-    const int count = bytes::u8 (record, start + 3);
-    long size = 4;
-    for (int i = 0; i < count && start + size < (long) record.size(); ++i)
-        size += 8 + bytes::u8 (record, start + size + 7);
-    return (int) size;
+    return fxchain::controlListSize (bank.getRecord (id), controlListPosition);
 }
 
 Bytes ObjFXChainClass::getControlBlock (int id)
 {
-    const int size = getControlListSize (id);
-    if (findChainStart (id) < 0)
+    const auto record = bank.getRecord (id);
+    const auto decoded = fxchain::decode (record);
+    decodeChain (id);
+    if (decoded.chainStart < 0)
         return {};
-    return bytes::slice (bank.getRecord (id), controlListPosition, size);
+    return bytes::slice (record, decoded.controlListPosition, fxchain::controlListSize (record, decoded.controlListPosition));
 }
 
 void ObjFXChainClass::buildCategories()
@@ -165,7 +64,7 @@ void ObjFXChainClass::buildCategories()
         if (getUnitCount() >= 16)
             continue;
         for (int i = 0; i < getUnitCount(); ++i)
-            for (const int category : categoriesOfCode (getUnitCode (i)))
+            for (const int category : fxchain::categoriesOfCode (getUnitCode (i)))
                 categories[(size_t) category - 1].push_back (id);
     }
     categoriesBuilt = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/BankIndex.h"
+#include "model/FxChainRecord.h"
 #include "model/ObjectType.h"
 
 #include <juce_events/juce_events.h>
@@ -64,7 +65,7 @@ public:
     int getUnitType (int i) const { return juce::isPositiveAndBelow (i, getUnitCount()) ? unitTypes[(size_t) i] : 0; }
     int getUnitPosition (int i) const { return juce::isPositiveAndBelow (i, getUnitCount()) ? unitPositions[(size_t) i] : 0; }
     int getUnitSize (int i) const { return juce::isPositiveAndBelow (i, getUnitCount()) ? unitSizes[(size_t) i] : 0; }
-    std::string getUnitCode (int i) const { return effectCode (getUnitType (i)); }
+    std::string getUnitCode (int i) const { return fxchain::effectCode (getUnitType (i)); }
     int getControlListPosition() const { return controlListPosition; }
 
     int getControlListSize (int id);
@@ -72,11 +73,6 @@ public:
 
     /** Chains whose units fall into the named category ("Reverb" .. "EQ"). */
     std::vector<int> getChainsInCategory (const std::string& name);
-
-    /** The four-character code of an effect type ID (four spaces when unknown). */
-    static std::string effectCode (int typeId);
-    /** The categories (1..17) an effect code puts its chain into. */
-    static std::vector<int> categoriesOfCode (const std::string& code);
 
 private:
     void buildCategories();

@@ -59,7 +59,7 @@ void ObjProgramEditClass::setExtraBlock (const Bytes& block)
 //==============================================================================
 Bytes ObjProgramBankClass::getNameBytes (int id) const
 {
-    auto name = bank.getBytes (id, 0, program::NAME_SIZE);
+    auto name = exists (id) ? bank.getBytes (id, 0, program::NAME_SIZE) : Bytes();
     name.resize (program::NAME_SIZE, 0);
     return name;
 }

@@ -90,7 +90,7 @@ std::string fxCategoriesOf (ObjFXChainClass& chains, int id)
     chains.decodeChain (id);
     std::string text;
     for (int i = 0; i < chains.getUnitCount(); ++i)
-        for (const int c : ObjFXChainClass::categoriesOfCode (chains.getUnitCode (i)))
+        for (const int c : fxchain::categoriesOfCode (chains.getUnitCode (i)))
             if (text.find (fxCategoryName (c)) == std::string::npos)
                 text += (text.empty() ? "" : ", ") + fxCategoryName (c);
     return text;
@@ -184,7 +184,7 @@ void showFxChain (ZK5Class& store, int id)
     for (int i = 0; i < chains.getUnitCount(); ++i)
     {
         std::string categories;
-        for (const int c : ObjFXChainClass::categoriesOfCode (chains.getUnitCode (i)))
+        for (const int c : fxchain::categoriesOfCode (chains.getUnitCode (i)))
             categories += (categories.empty() ? "" : ", ") + fxCategoryName (c);
         std::cout << "  " << chains.getUnitType (i) << " \"" << chains.getUnitCode (i) << "\" " << categories << "\n";
     }
