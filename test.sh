@@ -16,3 +16,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failu
 cmake -S tests/tsan -B build-tsan -G Ninja
 cmake --build build-tsan -j "$jobs"
 ctest --test-dir build-tsan --output-on-failure
+
+# Data formats and hostile input under AddressSanitizer and UBSan.
+cmake -S tests/sanitize -B build-sanitize -G Ninja
+cmake --build build-sanitize -j "$jobs"
+ctest --test-dir build-sanitize --output-on-failure
