@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The zk7 command-line tool against the factory content and against broken input.
+# Usage: zk7_cli.sh <zk7 binary> <factory bank folder>
+set -uo pipefail
+zk7=$1
+factory=$2
+export HOME=$(mktemp -d /tmp/zk7-cli-home-XXXXXX)
+trap 'rm -rf "$HOME"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+out=$("$zk7" list programs) || fail "list programs exited $?"
+[ "$(echo "$out" | wc -l)" -eq 1141 ] || fail "list programs printed $(echo "$out" | wc -l) lines"
+echo "$out" | head -n 1 | grep -q "^1 Dyn 9ft Grand " || fail "first program: $(echo "$out" | head -n 1)"
+echo "$out" | grep -q "^119 .*TW3$" || fail "program 119 is not TW3"
+
+organs=$("$zk7" list programs --category 4 | wc -l)
+[ "$organs" -gt 20 ] || fail "only $organs organ programs"
+[ "$("$zk7" list multis | wc -l)" -eq 54 ] || fail "multis"
+[ "$("$zk7" list fxchains | wc -l)" -eq 2719 ] || fail "fxchains"
+
+"$zk7" show programs 1 | grep -q "^Layers: " || fail "show programs 1"
+"$zk7" show fxchains 1 | grep -q "^Chain start: 30$" || fail "show fxchains 1"
+"$zk7" show multis 1 | grep -q "^Tail: 2676 bytes$" || fail "show multis 1"
+
+# A library folder with an edited bank is read instead of the factory bank.
+library=$HOME/lib
+mkdir -p "$library"
+printf 'Arp *Bank>Arp *Dat*>0001%-20s%s<Arp *Dat*0001Arp *Dat*>0002<Arp *Dat*0002<Arp *Bank' "Only Arp" "$(head -c 100 /dev/zero | tr '\0' 'x')" > "$library/ZK7_Arp_Data.dat"
+[ "$("$zk7" list arps --library "$library" | wc -l)" -eq 1 ] || fail "library arps"
+
+"$zk7" check "$factory/programs.bank" > /dev/null || fail "check of a factory bank failed"
+"$zk7" check "$library/ZK7_Arp_Data.dat" > /dev/null || fail "check of a small good bank failed"
+head -c 100000 "$factory/programs.bank" > "$HOME/cut.bank"
+"$zk7" check "$HOME/cut.bank" > "$HOME/cut.txt" && fail "check of a truncated bank succeeded"
+grep -q "Malformed" "$HOME/cut.txt" || fail "no malformed report"
+
+for bad in "list nothing" "show programs 0" "show programs abc" "show programs 5000" "check /nonexistent" "check /etc/hostname" "list programs --category x"; do
+    # shellcheck disable=SC2086
+    "$zk7" $bad > /dev/null 2>&1 && fail "zk7 $bad succeeded"
+done
+
+echo "zk7 cli: ok"
