@@ -1,5 +1,6 @@
 #include "app/App.h"
 #include "comms/LibraryFiles.h"
+#include "comms/VirtualInstrument.h"
 #include "comms/ZK5Class.h"
 
 #include <csignal>
@@ -7,7 +8,7 @@
 HelloWorldWindow::HelloWorldWindow()
     : juce::DocumentWindow ("Velmoran ZK7", juce::Colour (0xFF191919), 0, true)
 {
-    processor = std::make_unique<DaduRAAudioProcessor> (createSystemMidiDriver(), std::make_unique<ZK5Class> (library::folder()));
+    processor = std::make_unique<DaduRAAudioProcessor> (std::make_unique<MidiDriverWithVirtualInstrument> (createSystemMidiDriver()), std::make_unique<ZK5Class> (library::folder()));
 
     setContentOwned (new MainComp (processor.get()), false);
     setTitleBarHeight (0);

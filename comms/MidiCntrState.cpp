@@ -11,7 +11,10 @@ MidiCntrState::MidiCntrState (std::unique_ptr<MidiPortDriver> driver, std::uniqu
     currentChannel = 1;
 
     if (objectStore != nullptr)
+    {
+        objectStore->setSender ([this] (const protocol::Bytes& message) { sendSysEx (message); });
         objectStore->loadBanks();
+    }
 
     for (int channel = 0; channel < slots::CHANNEL_COUNT; ++channel)
         setChannelProgram (channel, 1, false);
@@ -305,7 +308,7 @@ void MidiCntrState::handleIncomingMidiMessage (juce::MidiInput*, const juce::Mid
     const int channel = juce::jlimit (1, 16, message.getChannel()) - 1;
 
     if (message.isSysEx())
-        collectSysEx (message.getRawData(), message.getRawDataSize(), true);
+        collectSysEx (message.getRawData(), message.getRawDataSize());
     else if (message.isNoteOn())
     {
         keyState[message.getNoteNumber()] = 1;
@@ -328,7 +331,7 @@ void MidiCntrState::handleIncomingMidiMessage (juce::MidiInput*, const juce::Mid
     else if (message.isPitchWheel())
         postState (state::word (state::PITCH_BEND, channel, 0, 0) | message.getPitchWheelValue());
     else if (message.getRawDataSize() > 0 && message.getRawData()[0] < 0xF8)
-        collectSysEx (message.getRawData(), message.getRawDataSize(), false);   // a SysEx continuation
+        collectSysEx (message.getRawData(), message.getRawDataSize());   // a SysEx continuation
 }
 
 void MidiCntrState::handlePartialSysexMessage (juce::MidiInput*, const juce::uint8*, int, double)
@@ -336,7 +339,7 @@ void MidiCntrState::handlePartialSysexMessage (juce::MidiInput*, const juce::uin
     protocol::Bytes collected;
     {
         const juce::ScopedLock guard (lock);
-        collected.swap (sysExBuffer);
+        collected = sysEx.takePartial();
     }
     if (! collected.empty())
         queueSysEx (std::move (collected));
@@ -374,31 +377,15 @@ void MidiCntrState::handleProgramChange (int channel, int program)
     triggerAsyncUpdate();
 }
 
-void MidiCntrState::collectSysEx (const juce::uint8* data, int size, bool starts)
+void MidiCntrState::collectSysEx (const juce::uint8* data, int size)
 {
-    protocol::Bytes complete;
+    std::optional<protocol::Bytes> complete;
     {
         const juce::ScopedLock guard (lock);
-
-        if (starts)
-            sysExBuffer.assign (data, data + size);
-        else if (! sysExBuffer.empty())
-            sysExBuffer.insert (sysExBuffer.end(), data, data + size);
-        else
-            return;
-
-        if (sysExBuffer.size() > MAX_SYSEX_SIZE)
-        {
-            sysExBuffer.clear();
-            return;
-        }
-
-        if (sysExBuffer.front() != protocol::SYSEX_START || sysExBuffer.back() != protocol::SYSEX_END)
-            return;
-
-        complete.swap (sysExBuffer);
+        complete = sysEx.add (data, (size_t) size);
     }
-    queueSysEx (std::move (complete));
+    if (complete)
+        queueSysEx (std::move (*complete));
 }
 
 void MidiCntrState::queueSysEx (protocol::Bytes message)
@@ -412,7 +399,7 @@ void MidiCntrState::clearKeyState()
     const juce::ScopedLock guard (lock);
     for (auto& key : keyState)
         key = 0;
-    sysExBuffer.clear();
+    sysEx.clear();
 }
 
 //==============================================================================

@@ -3,6 +3,7 @@
 #include "comms/HandOverQueue.h"
 #include "comms/MIDI_PORTS_Control.h"
 #include "comms/MidiSettings.h"
+#include "comms/SysExAssembler.h"
 #include "comms/ObjectStore.h"
 #include "comms/ValueSlots.h"
 
@@ -56,8 +57,6 @@ class MidiCntrState : public juce::MidiInputCallback,
 {
 public:
     static constexpr int HOLD_OFF_MS = 2000;
-    /** No instrument message comes near this; longer input is dropped. */
-    static constexpr size_t MAX_SYSEX_SIZE = 1 << 20;
     static constexpr int IDENTITY_PARAMETER_SLOT = 250;
 
     /** Loads the settings and the banks and sets every channel to program 1.
@@ -159,7 +158,7 @@ private:
 
     void handleController (int channel, int controller, int value);
     void handleProgramChange (int channel, int program);
-    void collectSysEx (const juce::uint8* data, int size, bool starts);
+    void collectSysEx (const juce::uint8* data, int size);
     void queueSysEx (protocol::Bytes message);
     void routeSysEx (const protocol::Bytes& message);
     void routeInstrumentMessage (const protocol::Bytes& message);
@@ -180,7 +179,7 @@ private:
 
     std::atomic<bool> holdOff { false };
     std::atomic<uint8_t> keyState[128] {};
-    protocol::Bytes sysExBuffer;            // MIDI thread; reset under the lock
+    SysExAssembler sysEx;                   // MIDI thread; reset under the lock
 
     // Input-side memory of the last bank and program change per channel (MIDI thread).
     int channelBank[16] {};

@@ -111,4 +111,49 @@ int parameterChannel (const ParamAddress& address, int channel)
 {
     return address.level == 15 ? 1 : std::clamp (channel, 0, 15) + 1;
 }
+
+void putLowFirst (Bytes& b, int value, int byteCount)
+{
+    for (int i = 0; i < byteCount; ++i)
+        b.push_back ((uint8_t) ((value >> (7 * i)) & 0x7F));
+}
+
+int lowFirst (const Bytes& b, size_t start, int byteCount)
+{
+    int value = 0;
+    for (int i = 0; i < byteCount; ++i)
+        value |= (byteAt (b, start + (size_t) i) & 0x7F) << (7 * i);
+    return value;
+}
+
+Bytes objectInfoRequest (int type, int id)
+{
+    Bytes message = frame (CMD_OBJECT, { SUB_INFO_REQUEST, 0 });
+    putLowFirst (message, type, 2);
+    putLowFirst (message, id, 2);
+    message.push_back (SYSEX_END);
+    return message;
+}
+
+Bytes objectReadRequest (int type, int id, int offset, int length)
+{
+    Bytes message = frame (CMD_OBJECT, { SUB_READ, 0 });
+    putLowFirst (message, type, 2);
+    putLowFirst (message, id, 2);
+    putLowFirst (message, offset, 3);
+    putLowFirst (message, length, 3);
+    message.push_back (SYSEX_END);
+    return message;
+}
+
+Bytes storeWithName (int command, int id, int a, const std::string& name)
+{
+    Bytes message = frame ((uint8_t) command, { high7 (id), low7 (id), (uint8_t) a, 0, 0, 0x11 });
+    std::string padded = name.substr (0, 16);
+    padded.resize (16, ' ');
+    for (const char c : padded)
+        message.push_back ((uint8_t) (c & 0x7F));
+    message.push_back (SYSEX_END);
+    return message;
+}
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 /** The bytes exchanged with the instrument: 7-bit packing, message frames,
@@ -79,6 +80,23 @@ std::vector<ControllerValue> parameterChange (const ParamAddress& address, int v
 
 /** The MIDI channel (1..16) a parameter-change run for channel 0..15 goes on. */
 int parameterChannel (const ParamAddress& address, int channel);
+
+/** Object transfer sub-commands (byte 6 of a 0x5A message). */
+enum ObjectSub : uint8_t
+{
+    SUB_READ = 0x00, SUB_DATA = 0x01, SUB_ACK = 0x02, SUB_NEGATIVE = 0x03, SUB_INFO = 0x05, SUB_INFO_REQUEST = 0x20
+};
+
+/** Asks for an object's info: type and ID as 14-bit low-first numbers. */
+Bytes objectInfoRequest (int type, int id);
+/** Asks for a slice of an object's data; offset and length 21-bit low-first. */
+Bytes objectReadRequest (int type, int id, int offset, int length);
+/** The instrument stores its edit buffer under an ID with a name (16 characters, space padded). */
+Bytes storeWithName (int command, int id, int a, const std::string& name);
+
+/** 14- and 21-bit numbers, low 7 bits first. */
+void putLowFirst (Bytes& b, int value, int byteCount);
+int lowFirst (const Bytes& b, size_t start, int byteCount);
 
 /** Reads byte i of a message, 0 past its end. */
 inline int byteAt (const Bytes& message, size_t i) { return i < message.size() ? message[i] : 0; }

@@ -3,6 +3,7 @@
 #include "comms/MidiProtocol.h"
 
 #include <array>
+#include <functional>
 
 /** What the controller state asks of the object store: the banks, the
     channels' program edit objects and the decoding of instrument replies.
@@ -11,6 +12,9 @@ class ObjectStore
 {
 public:
     virtual ~ObjectStore() = default;
+
+    /** How the store puts its requests on the wire. */
+    virtual void setSender (std::function<void (const protocol::Bytes&)> sender) = 0;
 
     /** Loads the banks from the library folder, or the factory banks. */
     virtual void loadBanks() = 0;

@@ -4,7 +4,9 @@
 
 using protocol::byteAt;
 
-ZK5Class::ZK5Class (juce::File libraryFolder) : folder (std::move (libraryFolder))
+ZK5Class::ZK5Class (juce::File libraryFolder)
+    : transfer ([this] (const protocol::Bytes& m) { send (m); }, [this] (int type) { return bankOf (type); }),
+      folder (std::move (libraryFolder))
 {
     for (auto& edit : programEdits)
         edit = std::make_unique<ObjProgramEditClass>();
@@ -74,9 +76,24 @@ std::array<int, 16> ZK5Class::channelProgramsOfGlobalBlock() const
     return programsOfChannels;
 }
 
-void ZK5Class::receiveTransfer (const protocol::Bytes&)
+void ZK5Class::setSender (std::function<void (const protocol::Bytes&)> newSender)
 {
-    // Object transfers are handled by the transfer engine; without one running there is nothing to do.
+    sender = std::move (newSender);
+}
+
+void ZK5Class::send (const protocol::Bytes& message) const
+{
+    if (sender)
+        sender (message);
+}
+
+void ZK5Class::requestProgramBlock (int channel, int block) { send (protocol::editBufferRequest (protocol::CMD_PROGRAM, channel, block, 0)); }
+void ZK5Class::requestMultiBlock (int block, int zone) { send (protocol::editBufferRequest (protocol::CMD_MULTI, 0, block, zone)); }
+void ZK5Class::requestGlobalBlock (int block) { send (protocol::editBufferRequest (protocol::CMD_GLOBAL, 0, block, 0)); }
+
+void ZK5Class::receiveTransfer (const protocol::Bytes& message)
+{
+    transfer.handleInboxMessage (message);
 }
 
 //==============================================================================
@@ -93,6 +110,11 @@ void ZK5Class::receiveEditBuffer (const protocol::Bytes& m)
 {
     // Requests, replies to the transfer engine and data not from the instrument's buffer are not ours.
     const int command = byteAt (m, 4), a = byteAt (m, 7), block = byteAt (m, 8), c = byteAt (m, 9);
+    if (command == protocol::CMD_OBJECT)
+    {
+        transfer.handleInboxMessage (m);   // object transfers always go to the engine
+        return;
+    }
     if (command == protocol::CMD_OBJECT_ALT || m.size() == protocol::REQUEST_SIZE - 1 || byteAt (m, 10) != 1 || a == 32)
         return;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comms/FIFO_Class.h"
 #include "comms/ObjectStore.h"
 #include "model/MultiObjects.h"
 #include "model/OtherObjects.h"
@@ -17,6 +18,7 @@ public:
     /** Banks are read from and written to this folder. */
     explicit ZK5Class (juce::File libraryFolder);
 
+    void setSender (std::function<void (const protocol::Bytes&)> sender) override;
     void loadBanks() override;
     void saveBanks() override;
 
@@ -25,6 +27,11 @@ public:
     void receiveEditBuffer (const protocol::Bytes& message) override;
     std::array<int, 16> channelProgramsOfGlobalBlock() const override;
     void receiveTransfer (const protocol::Bytes& message) override;
+
+    /** Edit-buffer requests to the instrument (its replies come back through the decoder). */
+    void requestProgramBlock (int channel, int block);
+    void requestMultiBlock (int block, int zone);
+    void requestGlobalBlock (int block);
 
     /** The bank of a type; nullptr for a type the store does not keep. */
     BankIndex* bankOf (int typeCode);
@@ -44,6 +51,7 @@ public:
     ObjMultiClass multiEdit;
     ObjFXChainClass fxChains;
     ObjMasterClass master;
+    FIFO_Class transfer;
 
     /** The bank a type starts from: its library file, or the factory bank
         when the file is missing or empty. */
@@ -53,5 +61,8 @@ private:
     void decodeProgramBlock (const protocol::Bytes& m, int channel, int block, int layer);
     void decodeMultiBlock (const protocol::Bytes& m, int block, int zone);
 
+    void send (const protocol::Bytes& message) const;
+
     juce::File folder;
+    std::function<void (const protocol::Bytes&)> sender;
 };

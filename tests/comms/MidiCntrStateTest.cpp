@@ -178,7 +178,7 @@ TEST_F (IncomingMidiTest, EndlessSysExIsDroppedNotHoarded)
     Bytes start { 0xF0, 0x07, 0x46, 0x01, 0x00, 0x04 };
     wire->deliver (juce::MidiMessage (start.data(), (int) start.size()));
     const Bytes chunk (64 * 1024, 0x11);
-    for (size_t sent = 0; sent <= MidiCntrState::MAX_SYSEX_SIZE; sent += chunk.size())
+    for (size_t sent = 0; sent <= SysExAssembler::MAX_SIZE; sent += chunk.size())
         wire->deliver (juce::MidiMessage (chunk.data(), (int) chunk.size()));
 
     // The overlong message was thrown away, so its end completes nothing.

@@ -111,6 +111,7 @@ class RecordingStore final : public ObjectStore
 public:
     explicit RecordingStore (std::shared_ptr<StoreLog> l) : log (std::move (l)) {}
 
+    void setSender (std::function<void (const protocol::Bytes&)>) override {}
     void loadBanks() override { ++log->bankLoads; }
     void saveBanks() override { ++log->bankSaves; }
 
