@@ -11,7 +11,7 @@ bool startsWith (const void* data, int size, const char* tag)
 }
 
 DaduRAAudioProcessor::DaduRAAudioProcessor (std::unique_ptr<MidiPortDriver> driver, std::unique_ptr<ObjectStore> store)
-    : midi (std::move (driver), std::move (store)),
+    : midi (std::move (driver), std::move (store), library::folder()),
       presetBankFile (library::file (library::PRESET_BANK_FILE))
 {
     loadPresetBank();

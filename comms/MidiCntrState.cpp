@@ -3,8 +3,8 @@
 
 using protocol::byteAt;
 
-MidiCntrState::MidiCntrState (std::unique_ptr<MidiPortDriver> driver, std::unique_ptr<ObjectStore> store)
-    : portDriver (std::move (driver)), objectStore (std::move (store))
+MidiCntrState::MidiCntrState (std::unique_ptr<MidiPortDriver> driver, std::unique_ptr<ObjectStore> store, juce::File folder)
+    : portDriver (std::move (driver)), objectStore (std::move (store)), libraryFolder (std::move (folder))
 {
     loadSettings();
     settings.validatedChannel();
@@ -35,8 +35,8 @@ MidiCntrState::~MidiCntrState()
 }
 
 //==============================================================================
-void MidiCntrState::loadSettings() { settings.load (library::file (library::SETTINGS_FILE)); }
-void MidiCntrState::saveSettings() { settings.save (library::file (library::SETTINGS_FILE)); }
+void MidiCntrState::loadSettings() { settings.load (libraryFolder.getChildFile (library::SETTINGS_FILE)); }
+void MidiCntrState::saveSettings() { settings.save (libraryFolder.getChildFile (library::SETTINGS_FILE)); }
 
 void MidiCntrState::recordPage (int pageCode)
 {

@@ -61,7 +61,8 @@ public:
 
     /** Loads the settings and the banks and sets every channel to program 1.
         Either argument may be null: no ports, or no object store. */
-    MidiCntrState (std::unique_ptr<MidiPortDriver> driver, std::unique_ptr<ObjectStore> store);
+    MidiCntrState (std::unique_ptr<MidiPortDriver> driver, std::unique_ptr<ObjectStore> store,
+                   juce::File libraryFolder);
     ~MidiCntrState() override;
 
     //==============================================================================
@@ -117,6 +118,7 @@ public:
     //==============================================================================
     // Settings and the object store
     MidiSettings& getSettings() { return settings; }
+    const juce::File& getLibraryFolder() const { return libraryFolder; }
     void loadSettings();
     void saveSettings();
     ObjectStore* getObjectStore() const { return objectStore.get(); }
@@ -167,6 +169,7 @@ private:
     std::unique_ptr<MidiPortDriver> portDriver;
     std::unique_ptr<MIDI_PORTS_Control> ports;
     std::unique_ptr<ObjectStore> objectStore;
+    juce::File libraryFolder;
     MidiSettings settings;
     ValueSlots valueSlots;
 

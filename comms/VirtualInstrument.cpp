@@ -124,6 +124,12 @@ Bytes VirtualInstrument::getRecord (int typeCode, int id)
     return bank != nullptr ? bank->getRecord (id) : Bytes();
 }
 
+int64_t VirtualInstrument::getBytesSent()
+{
+    const std::lock_guard<std::mutex> guard (mutex);
+    return bytesSent;
+}
+
 std::vector<protocol::Bytes> VirtualInstrument::getReceived()
 {
     const std::lock_guard<std::mutex> guard (mutex);
@@ -411,6 +417,7 @@ void VirtualInstrument::reply (protocol::Bytes message)
     }
 
     const int rate = wireRate;
+    bytesSent += (int64_t) message.size();
     mutex.unlock();
     if (rate > 0)
         std::this_thread::sleep_for (std::chrono::microseconds ((int64_t) message.size() * 1000000 / rate));

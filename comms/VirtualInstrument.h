@@ -56,6 +56,8 @@ public:
     int getSelectedChannel();
     int getParameter (int channel, int level, int unit, int block, int sub, int param);
     Bytes getRecord (int typeCode, int id);
+    /** All bytes the instrument has put on the wire so far. */
+    int64_t getBytesSent();
     /** Every complete message received, in order. */
     std::vector<protocol::Bytes> getReceived();
 
@@ -102,6 +104,7 @@ private:
     int pendingHigh[16] {};
     std::map<std::array<int, 6>, int> parameters;
     std::vector<protocol::Bytes> received;
+    int64_t bytesSent = 0;
 
     std::thread thread;
 };

@@ -34,7 +34,15 @@ head -c 100000 "$factory/programs.bank" > "$HOME/cut.bank"
 "$zk7" check "$HOME/cut.bank" > "$HOME/cut.txt" && fail "check of a truncated bank succeeded"
 grep -q "Malformed" "$HOME/cut.txt" || fail "no malformed report"
 
-for bad in "list nothing" "show programs 0" "show programs abc" "show programs 5000" "check /nonexistent" "check /etc/hostname" "list programs --category x"; do
+# A backup from the virtual instrument through the transfer engine.
+backup=$HOME/backup
+"$zk7" receive programs 1 40 --virtual --library "$backup" > "$HOME/rx.txt" 2>/dev/null || fail "receive from the virtual instrument failed"
+grep -q "^Received 40 programs" "$HOME/rx.txt" || fail "receive reported: $(cat "$HOME/rx.txt")"
+[ -s "$backup/ZK7_ProgramData.dat" ] || fail "no program bank written"
+[ "$("$zk7" list programs --library "$backup" | wc -l)" -eq 1141 ] || fail "backup library does not list 1141 programs"
+"$zk7" receive programs 1 2 --library "$HOME/none" > /dev/null 2>&1 && fail "receive without ports succeeded"
+
+for bad in "list nothing" "show programs 0" "show programs abc" "show programs 5000" "check /nonexistent" "check /etc/hostname" "list programs --category x" "receive programs 1" "receive programs a b --virtual"; do
     # shellcheck disable=SC2086
     "$zk7" $bad > /dev/null 2>&1 && fail "zk7 $bad succeeded"
 done

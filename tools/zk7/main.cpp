@@ -2,8 +2,11 @@
 //   zk7 list <type> [--category N] [--library DIR]
 //   zk7 show <type> <id> [--library DIR]
 //   zk7 check <bank-file>
+//   zk7 receive <type> <from> <to> [--library DIR] [--port-in NAME --port-out NAME | --virtual]
 
 #include "comms/LibraryFiles.h"
+#include "comms/MidiCntrState.h"
+#include "comms/VirtualInstrument.h"
 #include "comms/ZK5Class.h"
 
 #include <cstdio>
@@ -21,6 +24,7 @@ int usage()
     std::cerr << "usage: zk7 list <type> [--category N] [--library DIR]\n"
                  "       zk7 show <type> <id> [--library DIR]\n"
                  "       zk7 check <bank-file>\n"
+                 "       zk7 receive <type> <from> <to> [--library DIR] [--port-in NAME --port-out NAME | --virtual]\n"
                  "types: programs multis fxchains keymaps intonations shiftpatterns velocitypatterns arps\n";
     return 2;
 }
@@ -52,6 +56,8 @@ struct Options
     std::vector<std::string> positional;
     std::optional<int> category;
     juce::File library = library::folder();
+    juce::String portIn, portOut;
+    bool useVirtual = false;
     std::string error;
 };
 
@@ -61,11 +67,17 @@ Options parse (int argc, char** argv)
     for (int i = 2; i < argc; ++i)
     {
         const std::string arg = argv[i];
-        if ((arg == "--category" || arg == "--library") && i + 1 < argc)
+        if (arg == "--virtual")
+            o.useVirtual = true;
+        else if ((arg == "--category" || arg == "--library" || arg == "--port-in" || arg == "--port-out") && i + 1 < argc)
         {
             const std::string value = argv[++i];
             if (arg == "--library")
                 o.library = juce::File::getCurrentWorkingDirectory().getChildFile (value);
+            else if (arg == "--port-in")
+                o.portIn = value;
+            else if (arg == "--port-out")
+                o.portOut = value;
             else if (! (o.category = number (value)))
                 o.error = "not a category number: " + value;
         }
@@ -222,6 +234,56 @@ int show (ZK5Class& store, int type, int id)
 }
 
 //==============================================================================
+/** A bank backup through the editor's own transfer engine. */
+int receive (const Options& o, int type)
+{
+    const auto from = number (o.positional.size() > 1 ? o.positional[1] : ""), to = number (o.positional.size() > 2 ? o.positional[2] : "");
+    if (o.positional.size() != 3 || ! from || ! to)
+        return usage();
+
+    o.library.createDirectory();
+    MidiCntrState midi (std::make_unique<MidiDriverWithVirtualInstrument> (createSystemMidiDriver()),
+                        std::make_unique<ZK5Class> (o.library), o.library);
+    midi.createPorts();
+    auto& ports = *midi.getPorts();
+    if (o.useVirtual)
+    {
+        ports.openInput (ports.getInputNames().size());
+        ports.openOutput (ports.getOutputNames().size());
+    }
+    else if (o.portIn.isNotEmpty() || o.portOut.isNotEmpty())
+    {
+        ports.openInput (ports.findInputIndex (o.portIn));
+        ports.openOutput (ports.findOutputIndex (o.portOut));
+    }
+    if (! ports.isInputOpen() || ! ports.isOutputOpen())
+    {
+        std::cerr << "zk7: no MIDI ports open: give --port-in NAME --port-out NAME, or --virtual\n";
+        return 1;
+    }
+
+    auto& store = dynamic_cast<ZK5Class&> (*midi.getObjectStore());
+    auto& transfer = store.transfer;
+    transfer.startRange (type, *from, *to, false);
+    while (transfer.isBusy())
+    {
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (100);
+        std::cerr << "\r" << padded (transfer.getStatusText(), 50) << std::flush;
+    }
+    std::cerr << "\r" << std::string (50, ' ') << "\r";
+
+    if (! transfer.getFailure().empty())
+    {
+        std::cerr << "zk7: " << transfer.getFailure() << "\n";
+        return 1;
+    }
+    std::cout << "Received " << transfer.getStoredCount() << " " << objectTypeInfo (type)->cliName << " (IDs "
+              << transfer.getFirstId() << " to " << transfer.getLastId() << ") into " << o.library.getFullPathName() << "\n";
+    if (! transfer.getSkippedIds().empty())
+        std::cout << "Not answered: " << transfer.getSkippedIds().size() << " IDs\n";
+    return 0;   // the library files are written when the controller state closes
+}
+
 int check (const std::string& path)
 {
     const juce::File file = juce::File::getCurrentWorkingDirectory().getChildFile (path);
@@ -316,6 +378,9 @@ int main (int argc, char** argv)
     }
 
     juce::ScopedJuceInitialiser_GUI juce;
+    if (command == "receive")
+        return receive (options, *type);
+
     const auto store = openStore (options.library);
 
     if (command == "list" && options.positional.size() == 1)
