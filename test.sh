@@ -17,7 +17,13 @@ cmake -S tests/tsan -B build-tsan -G Ninja
 cmake --build build-tsan -j "$jobs"
 ctest --test-dir build-tsan --output-on-failure
 
-# Data formats and hostile input under AddressSanitizer and UBSan.
-cmake -S tests/sanitize -B build-sanitize -G Ninja
-cmake --build build-sanitize -j "$jobs"
-ctest --test-dir build-sanitize --output-on-failure
+# Everything again under AddressSanitizer and UBSan: the hostile-input and
+# fuzz tests are what this build is for, and every other test rides along.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZK7_SANITIZE=ON -DZK7_BENCH=OFF
+cmake --build build-asan -j "$jobs" --target zk7tests
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 build-asan/bin/zk7tests
+
+# The readers of untrusted data under libFuzzer, for a fixed number of runs.
+cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
+cmake --build build-fuzz -j "$jobs"
+build-fuzz/zk7fuzz -seed=1 -runs=20000 -max_len=4096

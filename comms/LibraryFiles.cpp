@@ -24,7 +24,8 @@ bool writeAtomically (const juce::File& target, const void* data, size_t size)
 
     {
         juce::FileOutputStream out (temporary.getFile());
-        if (! out.openedOk() || ! out.write (data, size))
+        // An empty file is written by writing nothing (no null pointer reaches the stream).
+        if (! out.openedOk() || (size > 0 && ! out.write (data, size)))
             return false;
         out.flush();
         if (out.getStatus().failed())

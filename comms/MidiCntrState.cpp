@@ -306,18 +306,22 @@ void MidiCntrState::handleIncomingMidiMessage (juce::MidiInput*, const juce::Mid
         return;
 
     const int channel = juce::jlimit (1, 16, message.getChannel()) - 1;
+    const auto* raw = message.getRawData();
+    // Data bytes are 7-bit; a malformed message must not index outside the tables.
+    const int data1 = message.getRawDataSize() > 1 ? raw[1] & 0x7F : 0;
+    const int data2 = message.getRawDataSize() > 2 ? raw[2] & 0x7F : 0;
 
     if (message.isSysEx())
-        collectSysEx (message.getRawData(), message.getRawDataSize());
+        collectSysEx (raw, message.getRawDataSize());
     else if (message.isNoteOn())
     {
-        keyState[message.getNoteNumber()] = 1;
-        postState (state::word (state::NOTE_ON, channel, message.getNoteNumber(), message.getVelocity()));
+        keyState[data1] = 1;
+        postState (state::word (state::NOTE_ON, channel, data1, data2));
     }
     else if (message.isNoteOff())
     {
-        keyState[message.getNoteNumber()] = 0;
-        postState (state::word (state::NOTE_OFF, channel, message.getNoteNumber(), 0));
+        keyState[data1] = 0;
+        postState (state::word (state::NOTE_OFF, channel, data1, 0));
     }
     else if (message.isAllNotesOff())
     {
@@ -325,13 +329,13 @@ void MidiCntrState::handleIncomingMidiMessage (juce::MidiInput*, const juce::Mid
             key = 0;
     }
     else if (message.isController())
-        handleController (channel, message.getControllerNumber(), message.getControllerValue());
+        handleController (channel, data1, data2);
     else if (message.isProgramChange())
-        handleProgramChange (channel, message.getProgramChangeNumber());
+        handleProgramChange (channel, data1);
     else if (message.isPitchWheel())
-        postState (state::word (state::PITCH_BEND, channel, 0, 0) | message.getPitchWheelValue());
-    else if (message.getRawDataSize() > 0 && message.getRawData()[0] < 0xF8)
-        collectSysEx (message.getRawData(), message.getRawDataSize());   // a SysEx continuation
+        postState (state::word (state::PITCH_BEND, channel, 0, 0) | (data2 << 7 | data1));
+    else if (message.getRawDataSize() > 0 && raw[0] < 0xF8)
+        collectSysEx (raw, message.getRawDataSize());   // a SysEx continuation
 }
 
 void MidiCntrState::handlePartialSysexMessage (juce::MidiInput*, const juce::uint8*, int, double)

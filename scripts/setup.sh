@@ -6,7 +6,7 @@ packages=(
     juce-modules-source cmake ninja-build g++ pkg-config ccache
     libasound2-dev libfreetype-dev libfontconfig1-dev libpng-dev libjpeg-dev zlib1g-dev
     libx11-dev libxext-dev libxinerama-dev libxrandr-dev libxcursor-dev libxrender-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick fonts-liberation
 )
 

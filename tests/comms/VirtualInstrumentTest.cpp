@@ -319,3 +319,61 @@ TEST_F (TransferTest, ASlowWireAndImpatientRetriesStillStoreEachObjectOnce)
     EXPECT_EQ (store().keymaps.bank.getRecord (1), instrument->getRecord (typeKeymap, 1));
     EXPECT_TRUE (store().transfer.getSkippedIds().empty());
 }
+
+namespace
+{
+/** Records what the instrument sends, as the program's input would receive it. */
+struct ReplyRecorder final : juce::MidiInputCallback
+{
+    void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& m) override
+    {
+        const std::lock_guard<std::mutex> guard (mutex);
+        replies.emplace_back (m.getRawData(), m.getRawData() + m.getRawDataSize());
+    }
+    std::vector<Bytes> take()
+    {
+        const std::lock_guard<std::mutex> guard (mutex);
+        return std::exchange (replies, {});
+    }
+    std::mutex mutex;
+    std::vector<Bytes> replies;
+};
+}
+
+TEST (VirtualInstrumentReplies, EditBufferRepliesHaveTheLengthsTheProgramExpects)
+{
+    VirtualInstrument instrument;
+    ReplyRecorder recorder;
+    instrument.connectOutput (&recorder);
+
+    struct Case { int command, a, b, c; size_t length; };
+    const Case cases[] = { { 2, 0, 0, 0, 185 }, { 2, 3, 1, 0, 377 }, { 2, 3, 2, 0, 119 }, { 5, 0, 0, 0, 41 },
+                           { 11, 0, 0, 0, 85 }, { 11, 0, 1, 0, 464 } };
+    for (const auto& c : cases)
+    {
+        instrument.receive (juce::MidiMessage (protocol::editBufferRequest (c.command, c.a, c.b, c.c).data(), protocol::REQUEST_SIZE));
+        instrument.waitUntilIdle();
+        const auto replies = recorder.take();
+        ASSERT_EQ (replies.size(), 1u) << c.command << "/" << c.b;
+        EXPECT_EQ (replies[0].size(), c.length) << c.command << "/" << c.b;
+        EXPECT_EQ (replies[0][11], 1);   // data from the instrument
+    }
+
+    // A store (direction 0x11) changes a bank but sends nothing back.
+    const auto store = protocol::storeWithName (2, 10, 0, "X");
+    instrument.receive (juce::MidiMessage (store.data(), (int) store.size()));
+    instrument.waitUntilIdle();
+    EXPECT_TRUE (recorder.take().empty());
+    instrument.connectOutput (nullptr);
+}
+
+TEST_F (VirtualInstrumentTest, ChosenAsPortsItIsReopenedAtTheNextStart)
+{
+    processor.reset();   // saves "ZK7 Virtual Instrument" as both remembered ports
+    processor = std::make_unique<DaduRAAudioProcessor> (std::make_unique<MidiDriverWithVirtualInstrument> (nullptr),
+                                                        std::make_unique<ZK5Class> (library::folder()));
+    EXPECT_TRUE (midi().getPorts()->isInputOpen());
+    EXPECT_TRUE (midi().getPorts()->isOutputOpen());
+    midi().sendIdentityRequest();
+    EXPECT_TRUE (pumpUntil ([this] { return midi().supportedDevice; }));
+}
