@@ -83,6 +83,18 @@ float DaduRAAudioProcessor::getParameterValue (int slot) const
     return range != 0 ? (float) (table.get (slot) - info.minimum) / (float) range : 0.0f;
 }
 
+juce::String DaduRAAudioProcessor::getParameterValueText (int slot) const
+{
+    const auto& table = midi.getSlots();
+    if (! table.exists (slot))
+        return {};
+
+    // A program number shown as one value: its bank (the slot before) is the high part.
+    const int code = table.info (slot).displayCode;
+    const int value = code == 2102 ? table.get (slot - 1) * 128 + table.get (slot) : table.get (slot);
+    return midi.formatValue (value, code);
+}
+
 //==============================================================================
 void DaduRAAudioProcessor::setCurrentProgram (int index)
 {

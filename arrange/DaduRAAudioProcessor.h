@@ -39,6 +39,8 @@ public:
 
     /** Host parameter access: the slot's value scaled to 0..1. */
     float getParameterValue (int slot) const;
+    /** Host parameter access: the slot's value as its display code shows it. */
+    juce::String getParameterValueText (int slot) const;
 
     //==============================================================================
     const juce::String getName() const override { return "Velmoran VST"; }

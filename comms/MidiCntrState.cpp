@@ -1,5 +1,6 @@
 #include "comms/MidiCntrState.h"
 #include "comms/LibraryFiles.h"
+#include "model/ParDes.h"
 
 using protocol::byteAt;
 
@@ -109,6 +110,13 @@ void MidiCntrState::applyChannelProgram (int channel, int program)
         valueSlots.set (slot, chains[i]);
         postParameter (slot, chains[i]);
     }
+}
+
+juce::String MidiCntrState::formatValue (int value, int displayCode) const
+{
+    const auto* store = objectStore.get();
+    const auto names = [store] (int type, int id) { return store != nullptr ? store->objectName (type, id) : std::string(); };
+    return juce::String (pardes::formatValue (value, displayCode, names));
 }
 
 void MidiCntrState::sendParameter (int slot, int value)

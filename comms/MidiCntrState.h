@@ -78,6 +78,9 @@ public:
     int getChannelProgram (int channel) const;
     int getMulti() const;
 
+    /** A value as text in a display code, with object names from the banks. */
+    juce::String formatValue (int value, int displayCode) const;
+
     /** Puts a slot's value on the wire the way its send method says. */
     void sendParameter (int slot, int value);
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 /** What the controller state asks of the object store: the banks, the
     channels' program edit objects and the decoding of instrument replies.
@@ -31,6 +32,8 @@ public:
     virtual void receiveEditBuffer (const protocol::Bytes& message) = 0;
     /** The program each channel plays according to the last global block 3. */
     virtual std::array<int, 16> channelProgramsOfGlobalBlock() const = 0;
+    /** The name of an object in its bank; empty when there is none. */
+    virtual std::string objectName (int typeCode, int id) const = 0;
     /** An instrument message (without its leading 0xF0) for a running transfer. */
     virtual void receiveTransfer (const protocol::Bytes& message) = 0;
 };

@@ -76,6 +76,12 @@ std::array<int, 16> ZK5Class::channelProgramsOfGlobalBlock() const
     return programsOfChannels;
 }
 
+std::string ZK5Class::objectName (int typeCode, int id) const
+{
+    const auto* bank = bankOf (typeCode);
+    return bank != nullptr ? bank->getName (id) : std::string();
+}
+
 void ZK5Class::setSender (std::function<void (const protocol::Bytes&)> newSender)
 {
     sender = std::move (newSender);

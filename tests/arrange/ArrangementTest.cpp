@@ -195,6 +195,20 @@ TEST_F (ArrangementStateTest, BankBlockRoundTrip)
     EXPECT_EQ (processor->getProgramName (9), padded ("Saved"));
 }
 
+TEST_F (ArrangementStateTest, ParameterValueTexts)
+{
+    midi().setValue (9, -3, false);
+    EXPECT_EQ (processor->getParameterValueText (9), "L: 3");
+    midi().setChannelProgram (2, 45, false);
+    EXPECT_EQ (processor->getParameterValueText (slots::programSlot (2)), "45 Object 45");
+    midi().setValue (slots::channelSlot (2, slots::PROGRAM_BANK), 1, false);
+    midi().setValue (slots::channelSlot (2, slots::PROGRAM_NUMBER), 5, false);
+    EXPECT_EQ (processor->getParameterValueText (slots::channelSlot (2, slots::PROGRAM_NUMBER)), "133 Object 133");
+    EXPECT_EQ (processor->getParameterValueText (slots::PLAYING_MODE), "PROGRAM");
+    EXPECT_EQ (processor->getParameterValueText (slots::controllerSlot (0, 7)), "0");
+    EXPECT_EQ (processor->getParameterValueText (99999), "");
+}
+
 TEST_F (ArrangementStateTest, ParameterValueIsScaledToTheRange)
 {
     midi().setValue (9, 0, false);         // pan -64..64

@@ -125,6 +125,7 @@ public:
     void receiveEditBuffer (const protocol::Bytes& m) override { log->editBuffers.push_back (m); }
     std::array<int, 16> channelProgramsOfGlobalBlock() const override { return log->globalPrograms; }
     void receiveTransfer (const protocol::Bytes& m) override { log->transfers.push_back (m); }
+    std::string objectName (int, int id) const override { return "Object " + std::to_string (id); }
 
 private:
     std::shared_ptr<StoreLog> log;
