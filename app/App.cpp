@@ -62,6 +62,7 @@ public:
 void JUCEHelloWorldApplication::initialise (const juce::String&)
 {
     quitSignalWatcher = std::make_unique<QuitSignalWatcher>();
+    look = std::make_unique<ScopedDefaultLook>();
     window = std::make_unique<HelloWorldWindow>();
 }
 
@@ -69,4 +70,5 @@ void JUCEHelloWorldApplication::shutdown()
 {
     quitSignalWatcher.reset();
     window.reset();
+    look.reset();
 }

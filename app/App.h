@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainComp.h"
+#include "widgets/Look.h"
 
 /** The one window: it owns the arrangement state and, as its content, the main component. */
 class HelloWorldWindow : public juce::DocumentWindow
@@ -32,6 +33,7 @@ public:
     void resumed() override {}
 
 private:
+    std::unique_ptr<ScopedDefaultLook> look;
     std::unique_ptr<HelloWorldWindow> window;
     std::unique_ptr<juce::Timer> quitSignalWatcher;
 };

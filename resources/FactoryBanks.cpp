@@ -1,35 +1,25 @@
 #include "resources/FactoryBanks.h"
 
-// Each generated bank is linked in as-is, between a start and an end label.
-#define ZK7_EMBED(symbol, file)                                                  \
-    __asm__ (".section .rodata\n"                                                \
-             ".global " #symbol "_start\n"                                       \
-             ".global " #symbol "_end\n"                                         \
-             ".balign 16\n" #symbol "_start:\n"                                  \
-             ".incbin \"" ZK7_BANK_DIR "/" file "\"\n" #symbol "_end:\n"         \
-             ".byte 0\n"                                                         \
-             ".previous\n");                                                     \
-    extern "C" const uint8_t symbol##_start[];                                   \
-    extern "C" const uint8_t symbol##_end[];
+#include "resources/Embed.h"
 
-ZK7_EMBED (zk7_programs, "programs.bank")
-ZK7_EMBED (zk7_multis, "multis.bank")
-ZK7_EMBED (zk7_fxchains, "fxchains.bank")
-ZK7_EMBED (zk7_keymaps, "keymaps.bank")
-ZK7_EMBED (zk7_intonations, "intonations.bank")
-ZK7_EMBED (zk7_shiftpatterns, "shiftpatterns.bank")
-ZK7_EMBED (zk7_velocitypatterns, "velocitypatterns.bank")
-ZK7_EMBED (zk7_arps, "arps.bank")
+ZK7_EMBED (zk7_programs, ZK7_BANK_DIR "/programs.bank")
+ZK7_EMBED (zk7_multis, ZK7_BANK_DIR "/multis.bank")
+ZK7_EMBED (zk7_fxchains, ZK7_BANK_DIR "/fxchains.bank")
+ZK7_EMBED (zk7_keymaps, ZK7_BANK_DIR "/keymaps.bank")
+ZK7_EMBED (zk7_intonations, ZK7_BANK_DIR "/intonations.bank")
+ZK7_EMBED (zk7_shiftpatterns, ZK7_BANK_DIR "/shiftpatterns.bank")
+ZK7_EMBED (zk7_velocitypatterns, ZK7_BANK_DIR "/velocitypatterns.bank")
+ZK7_EMBED (zk7_arps, ZK7_BANK_DIR "/arps.bank")
 
 namespace
 {
-FactoryBank bankOf (const uint8_t* start, const uint8_t* end)
+EmbeddedData bankOf (const uint8_t* start, const uint8_t* end)
 {
     return { start, (size_t) (end - start) };
 }
 }
 
-FactoryBank factoryBank (int typeCode)
+EmbeddedData factoryBank (int typeCode)
 {
     switch (typeCode)
     {

@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 
-/** A factory bank carried inside the program: one complete bank stream. */
-struct FactoryBank
+/** Bytes carried inside the program (a factory bank stream, a font). */
+struct EmbeddedData
 {
     const uint8_t* data;
     size_t size;
 };
 
 /** The factory bank of a type; an empty bank for types without one. */
-FactoryBank factoryBank (int typeCode);
+EmbeddedData factoryBank (int typeCode);

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include <juce_events/juce_events.h>
+#include "widgets/Look.h"
 
 #include <cstdlib>
 
@@ -17,6 +17,7 @@ int main (int argc, char** argv)
     int result = 0;
     {
         juce::ScopedJuceInitialiser_GUI juce;
+        ScopedDefaultLook look;
         result = RUN_ALL_TESTS();
     }
 

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "resources/FactoryBanks.h"
+
+/** Liberation Sans, regular and bold, as TrueType data. */
+EmbeddedData embeddedSansRegular();
+EmbeddedData embeddedSansBold();
