@@ -112,6 +112,30 @@ void MidiCntrState::applyChannelProgram (int channel, int program)
     }
 }
 
+namespace
+{
+void addController (juce::MidiBuffer& buffer, int channel1, int number, int value)
+{
+    buffer.addEvent (juce::MidiMessage::controllerEvent (channel1, number, juce::jlimit (0, 127, value)), 0);
+}
+
+void addParameterRun (juce::MidiBuffer& buffer, const protocol::ParamAddress& address, int channel, int value)
+{
+    const int channel1 = protocol::parameterChannel (address, channel);
+    for (const auto& c : protocol::parameterChange (address, value))
+        addController (buffer, channel1, c.controller, c.value);
+}
+}
+
+void MidiCntrState::sendParameterChange (const protocol::ParamAddress& address, int channel, int value)
+{
+    if (otherMember || ports == nullptr)
+        return;
+    juce::MidiBuffer buffer;
+    addParameterRun (buffer, address, channel, value);
+    ports->sendBuffer (buffer);
+}
+
 juce::String MidiCntrState::formatValue (int value, int displayCode) const
 {
     const auto* store = objectStore.get();
@@ -127,22 +151,10 @@ void MidiCntrState::sendParameter (int slot, int value)
     const auto& info = valueSlots.info (slot);
     juce::MidiBuffer buffer;
 
-    auto addController = [&buffer] (int channel1, int number, int v)
-    {
-        buffer.addEvent (juce::MidiMessage::controllerEvent (channel1, number, juce::jlimit (0, 127, v)), 0);
-    };
-
-    auto addParameterRun = [&] (const protocol::ParamAddress& address, int channel, int v)
-    {
-        const int channel1 = protocol::parameterChannel (address, channel);
-        for (const auto& c : protocol::parameterChange (address, v))
-            addController (channel1, c.controller, c.value);
-    };
-
     if (info.kind == slots::KIND_CHANNEL_BLOCK)
     {
         if (info.index == slots::PAN)
-            addController (info.channel + 1, 10, juce::jmax (0, value + 63));
+            addController (buffer, info.channel + 1, 10, juce::jmax (0, value + 63));
 
         if (info.index == slots::FX_ALLOC || info.index == slots::AUX1_OUT || info.index == slots::AUX2_OUT)
             return;
@@ -155,7 +167,7 @@ void MidiCntrState::sendParameter (int slot, int value)
         case slots::SEND_AUX1_CHAIN:
         case slots::SEND_AUX2_CHAIN:
             if (info.hasAddress)
-                addParameterRun (info.address, info.channel, value);
+                addParameterRun (buffer, info.address, info.channel, value);
             break;
 
         case slots::SEND_CHANNEL_VALUE:
@@ -168,12 +180,12 @@ void MidiCntrState::sendParameter (int slot, int value)
 
         case slots::SEND_MODE:
             if (value == 1 || value == 2)
-                addParameterRun ({ 12, 0, 0, 0, 11 }, 0, value);
+                addParameterRun (buffer, { 12, 0, 0, 0, 11 }, 0, value);
             break;
 
         case slots::SEND_CONTROLLER:
         case slots::SEND_CHANNEL_CONTROLLER:
-            addController (info.channel + 1, info.number, value);
+            addController (buffer, info.channel + 1, info.number, value);
             break;
 
         default:

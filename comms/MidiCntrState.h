@@ -81,6 +81,9 @@ public:
     /** A value as text in a display code, with object names from the banks. */
     juce::String formatValue (int value, int displayCode) const;
 
+    /** Sends one parameter-change run for a channel (0..15); level 15 goes on channel 1. */
+    void sendParameterChange (const protocol::ParamAddress& address, int channel, int value);
+
     /** Puts a slot's value on the wire the way its send method says. */
     void sendParameter (int slot, int value);
 
