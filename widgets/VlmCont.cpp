@@ -54,8 +54,8 @@ void VlmCont::setKindAndBounds (int newKind, float x, float y, float width, floa
     kind = newKind;
     bounds = { x, y, width, height };
     applyDefaultColours();
-    setRange (min, max);
     setBounds (scaled (x), scaled (y), scaled (width), scaled (height));
+    setRange (min, max);   // after the bounds: the slider's track hangs on the width
 }
 
 void VlmCont::setRange (int newMin, int newMax)
