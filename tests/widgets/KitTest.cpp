@@ -1,0 +1,295 @@
+#include "support/FactoryFiles.h"
+#include "support/Mouse.h"
+#include "widgets/Displays.h"
+#include "widgets/ProgramGrid.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct ClickLog : stsbutListener
+{
+    explicit ClickLog (std::vector<int>& o, int t) : order (o), tag (t) {}
+    void buttonClicked (StsBut*, int) override { order.push_back (tag); }
+    std::vector<int>& order;
+    int tag;
+};
+
+struct Reports : StsContListener
+{
+    void valueReported (StsCont*, juce::int64 message) override { words.push_back (message); }
+    std::vector<juce::int64> words;
+};
+
+struct Changes : juce::ChangeListener
+{
+    void changeListenerCallback (juce::ChangeBroadcaster*) override { ++count; }
+    int count = 0;
+};
+}
+
+TEST (Buttons, PressReleaseAndListenerOrder)
+{
+    std::vector<int> order;
+    ClickLog first (order, 1), second (order, 2);
+    StsBut button ("OK", 5, true, 12.0f, 20);
+    button.setBounds (0, 0, 80, 30);
+    button.addListener (&first);
+    button.addListener (&second);
+    button.addListener (&first);   // a listener is added once
+
+    button.mouseDown (press (button, 10, 10));
+    EXPECT_FALSE (button.isPressed());      // momentary: no pressed look
+    EXPECT_EQ (order, (std::vector<int> { 2, 1 }));   // last registered first
+
+    StsBut onRelease ("GO", 6, false, 12.0f, 20);
+    onRelease.setBounds (0, 0, 80, 30);
+    onRelease.notifyOnRelease = true;
+    onRelease.addListener (&first);
+    order.clear();
+    onRelease.mouseDown (press (onRelease, 10, 10));
+    EXPECT_TRUE (order.empty());
+    EXPECT_TRUE (onRelease.isPressed());
+    onRelease.mouseUp (mouseAt (onRelease, { 90, 10 }, { 10, 10 }));   // released outside
+    EXPECT_TRUE (order.empty());
+    onRelease.mouseDown (press (onRelease, 10, 10));
+    onRelease.mouseUp (mouseAt (onRelease, { -1, 5 }, { 10, 10 }));    // the two-pixel allowance
+    EXPECT_EQ (order, std::vector<int> { 1 });
+    EXPECT_FALSE (onRelease.isPressed());
+}
+
+TEST (ProgressBar, FullBarBroadcastsInsteadOfRepainting)
+{
+    progBarSM bar (5, 200, 30);
+    Changes changes;
+    bar.addChangeListener (&changes);
+    bar.setProgress (4);
+    bar.dispatchPendingMessages();
+    EXPECT_EQ (changes.count, 0);
+    bar.setProgress (5);
+    bar.dispatchPendingMessages();
+    EXPECT_EQ (changes.count, 1);
+}
+
+TEST (MessageBox, ButtonsAndTimeOutReachTheListener)
+{
+    struct Answers : MSGBListener
+    {
+        void messageConfirmed (Message_Box*, int code) override { log += "ok" + juce::String (code); }
+        void messageCancelled (Message_Box*, int code) override { log += "cancel" + juce::String (code); }
+        void messageTimedOut (Message_Box*, int code) override { log += "timeout" + juce::String (code); }
+        juce::String log;
+    } answers;
+
+    Message_Box box ("Sure?", 9, 0, 0, 400, 200);
+    box.addListener (&answers);
+    box.getOkButton().mouseDown (press (box.getOkButton(), 5, 5));
+    box.getCancelButton().mouseDown (press (box.getCancelButton(), 5, 5));
+    box.timerCallback();
+    EXPECT_EQ (answers.log, "ok9cancel9timeout9");
+    EXPECT_EQ (box.getOkButton().getX(), (400 - 180) / 2);
+}
+
+//==============================================================================
+class GridTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        grid.setSize (400, 43 * 5);
+        grid.setIds (3, 11);
+        grid.loadIds (BankIndex::LIST_EXISTING, 0);
+    }
+
+    std::vector<int> codes()
+    {
+        std::vector<int> list;
+        for (const auto w : grid.pending.takeAll())
+            list.push_back (command::code (w));
+        return list;
+    }
+
+    BankIndex bank = factoryIndex (typeProgram);
+    StsGrid grid { &bank };
+};
+
+TEST_F (GridTest, SelectionAndItsCommands)
+{
+    ASSERT_EQ (grid.getRowCount(), 1141);
+    EXPECT_EQ (grid.getSelectedRow(), -1);
+
+    grid.mouseDown (press (grid, 50, 43 * 2 + 5));
+    EXPECT_EQ (grid.getSelectedId(), 3);
+    const auto words = grid.pending.takeAll();
+    ASSERT_EQ (words.size(), 1);
+    EXPECT_EQ (command::code (words[0]), 7);
+    EXPECT_EQ (command::arg (words[0]), 11);
+    EXPECT_EQ (command::target (words[0]), 11 * 16 + 3);
+    EXPECT_EQ (command::value (words[0]), 3);
+
+    grid.stepSelection (1);
+    EXPECT_EQ (grid.getSelectedId(), 4);
+    EXPECT_EQ (codes(), std::vector<int> { 7 });
+
+    grid.selectId (2045, true);
+    EXPECT_EQ (grid.getSelectedId(), 2045);
+    EXPECT_EQ (grid.getTopRow(), 1138 - 4);   // row 1138 scrolled into view at the bottom
+    EXPECT_EQ (codes(), (std::vector<int> { 14, 7 }));
+
+    grid.selectId (5000, true);                // not listed: nothing
+    EXPECT_EQ (grid.getSelectedId(), 2045);
+    EXPECT_TRUE (codes().empty());
+
+    grid.mouseDown (mouseAt (grid, { 50, 10 }, { 50, 10 }, 1, juce::ModifierKeys::rightButtonModifier));
+    EXPECT_EQ (codes(), (std::vector<int> { 7, 91 }));
+    grid.mouseDoubleClick (press (grid, 50, 10));
+    EXPECT_EQ (codes(), std::vector<int> { 13 });
+
+    grid.loadIds (BankIndex::LIST_CATEGORY, 4);
+    EXPECT_EQ (grid.getSelectedRow(), -1);
+    EXPECT_EQ (grid.getTopRow(), 0);
+}
+
+TEST_F (GridTest, PressesBelowTheRowsAndInTheScrollStrip)
+{
+    grid.setIdList ({ 1, 2 });
+    grid.mouseDown (press (grid, 50, 200));
+    EXPECT_EQ (grid.getSelectedId(), 2);   // below the last row: the last row
+
+    grid.loadIds (BankIndex::LIST_EXISTING, 0);
+    grid.mouseDown (press (grid, 390, 200));
+    EXPECT_EQ (grid.getSelectedRow(), -1);   // the strip never selects
+    EXPECT_EQ (grid.getTopRow(), 5);         // it pages down
+    grid.mouseUp (press (grid, 390, 200));
+    grid.mouseWheelMove (press (grid, 50, 50), wheel (1.0f));
+    EXPECT_EQ (grid.getTopRow(), 4);
+}
+
+TEST (GridTexts, IdsHaveFourDigits)
+{
+    EXPECT_EQ (StsGrid::idText (7), "0007");
+    EXPECT_EQ (StsGrid::idText (123), "0123");
+    EXPECT_EQ (StsGrid::idText (8191), "8191");
+    StsGrid grid (nullptr);
+    EXPECT_EQ (grid.categoryIndex ("ORGAN"), 3);
+    EXPECT_EQ (grid.categoryIndex ("NOPE"), -999);
+}
+
+TEST (ProgramGridTest, DoubleClickTellsTheListeners)
+{
+    struct Events : PrGridListener
+    {
+        void gridEvent (StsGrid_Prg*, int event, int id) override { seen.emplace_back (event, id); }
+        std::vector<std::pair<int, int>> seen;
+    } events;
+
+    auto bank = factoryIndex (typeProgram);
+    StsGrid_Prg grid (&bank);
+    grid.setSize (400, 200);
+    grid.addListener (&events);
+    grid.loadIds (BankIndex::LIST_EXISTING, 0);
+    grid.mouseDown (press (grid, 50, 50));
+    grid.mouseDoubleClick (press (grid, 50, 50));
+    ASSERT_EQ (events.seen.size(), 1u);
+    EXPECT_EQ (events.seen[0], std::make_pair (15, 2));
+    EXPECT_EQ (grid.pending.size(), 1);   // the press's 7 only
+}
+
+//==============================================================================
+TEST (ListenerControl, DragsTogglesAndWheel)
+{
+    Reports reports;
+    StsCont knob;
+    knob.configure (4, "", 0, 0, 50, 70, 0, 127, StsCont::KNOB);
+    knob.setIds (4, 2, 5);
+    knob.addListener (&reports);
+    knob.setValue (100, "100");
+
+    knob.mouseDown (press (knob, 20, 20));
+    knob.mouseDrag (mouseAt (knob, { 21, 20 }, { 20, 20 }));   // half a step: nothing
+    EXPECT_TRUE (reports.words.empty());
+    knob.mouseDrag (mouseAt (knob, { 30, 20 }, { 20, 20 }));
+    ASSERT_EQ (reports.words.size(), 1u);
+    EXPECT_EQ (command::code (reports.words[0]), StsCont::DRAGGED);
+    EXPECT_EQ (command::target (reports.words[0]), 2 * 16 + 5);
+    EXPECT_EQ (knob.getValue(), 105);
+
+    knob.setValue (127, "127");
+    knob.mouseWheelMove (press (knob, 1, 1), wheel (1.0f));
+    EXPECT_EQ (knob.getValue(), 127);
+
+    StsCont toggle;
+    toggle.configure (1, "", 0, 0, 48, 20, 3, 9, StsCont::MIN_MAX_TOGGLE);
+    toggle.addListener (&reports);
+    toggle.setValue (3, "");
+    toggle.mouseDown (press (toggle, 5, 5));
+    EXPECT_EQ (toggle.getValue(), 9);
+    toggle.mouseDown (press (toggle, 5, 5));
+    EXPECT_EQ (toggle.getValue(), 3);
+    EXPECT_EQ (command::code (reports.words.back()), StsCont::TOGGLED);
+
+    StsCont fresh;
+    fresh.configure (0, "", 0, 0, 40, 178, 0, 127, StsCont::FADER);
+    EXPECT_EQ (fresh.getValue(), -1);   // min - 1: no value yet
+}
+
+TEST (NameDisplay, MouseCodes)
+{
+    LCD_Comp lcd (0, 230, 110);
+    lcd.mouseDown (press (lcd, 10, 40));
+    EXPECT_EQ (lcd.getMouseCode(), 502);
+    lcd.mouseDown (press (lcd, 70, 10));
+    EXPECT_EQ (lcd.getMouseCode(), 503);
+    lcd.mouseDown (press (lcd, 10, 10));
+    EXPECT_EQ (lcd.getMouseCode(), 501);
+    lcd.mouseUp (press (lcd, 10, 10));
+    EXPECT_EQ (lcd.getMouseCode(), 506);
+    lcd.inputMode = true;
+    lcd.mouseDown (press (lcd, 10, 40));
+    EXPECT_EQ (lcd.getMouseCode(), 507);
+
+    EXPECT_EQ (LCD_Comp::categoryLine (4, 2), "ORGAN: Farsifa");
+    EXPECT_EQ (LCD_Comp::categoryLine (6, 1), "PADS");
+    EXPECT_EQ (LCD_Comp::categoryLine (25, 0), "25");
+    EXPECT_EQ (LCD_Comp::tileFor (7, 3), juce::Point<int> (8, 0));
+    EXPECT_EQ (LCD_Comp::tileFor (1, 4), juce::Point<int> (1, 3));
+    EXPECT_EQ (LCD_Comp::tileFor (5, 1), juce::Point<int> (9, 1));
+}
+
+TEST (DataWheel, WrapsAndKeepsItsDirection)
+{
+    BigKnob knob;
+    knob.setPosition (35);
+    knob.mouseWheelMove (press (knob, 1, 1), wheel (1.0f));
+    EXPECT_EQ (knob.getPosition(), 0);
+    EXPECT_EQ (knob.getDirection(), 1);
+    knob.mouseWheelMove (press (knob, 1, 1), wheel (-1.0f));
+    EXPECT_EQ (knob.getPosition(), 35);
+    EXPECT_EQ (knob.getDirection(), -1);
+}
+
+TEST (Wheels, SpringBackToTheMiddle)
+{
+    WheelCnt pitch (64.0f, true);
+    pitch.mouseDown (press (pitch, 10, 60));
+    pitch.mouseDrag (mouseAt (pitch, { 10, 20 }, { 10, 60 }));
+    EXPECT_FLOAT_EQ (pitch.getValue(), 104.0f);
+    pitch.mouseUp (press (pitch, 10, 20));
+    EXPECT_FLOAT_EQ (pitch.getValue(), 63.5f);
+
+    WheelCnt modulation (0.0f, false);
+    modulation.mouseWheelMove (press (modulation, 1, 1), wheel (-1.0f));
+    EXPECT_FLOAT_EQ (modulation.getValue(), 0.0f);
+    modulation.setValue (127.0f, false);
+    EXPECT_EQ (modulation.getFrame(), 34);
+}
+
+TEST (LevelMeter, KeepsTheHigherLevel)
+{
+    Vu_Meter meter;
+    meter.raise (90);
+    meter.raise (40);
+    EXPECT_EQ (meter.getLevel(), 90);
+    meter.raise (100);
+    EXPECT_EQ (meter.getLevel(), 100);
+}
