@@ -190,8 +190,7 @@ void StsGrid::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDet
 //==============================================================================
 void StsGrid::paint (juce::Graphics& g)
 {
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xFF1E2023), 0, 0, juce::Colour (0xFF121314), 0, (float) getHeight(), false));
-    g.fillAll();
+    g.fillAll (juce::Colour (0xFF17181A));
 
     const int width = getWidth() - STRIP_WIDTH;
     const int last = juce::jmin (ids.size(), topRow + getVisibleRows() + 1);
