@@ -2,6 +2,8 @@
 #include "support/Mouse.h"
 #include "widgets/Displays.h"
 #include "widgets/ProgramGrid.h"
+#include "widgets/ValueMenu.h"
+#include "model/ParDes.h"
 
 #include <gtest/gtest.h>
 
@@ -292,4 +294,18 @@ TEST (LevelMeter, KeepsTheHigherLevel)
     EXPECT_EQ (meter.getLevel(), 90);
     meter.raise (100);
     EXPECT_EQ (meter.getLevel(), 100);
+}
+
+TEST (ValueMenus, OfferEveryValueWithAText)
+{
+    juce::PopupMenu menu;
+    valuemenu::addValues (menu, 0, 3, [] (int v) { return juce::String (pardes::formatValue (v, 318)); });
+    std::vector<std::pair<int, juce::String>> items;
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+        items.emplace_back (it.getItem().itemID, it.getItem().text);
+    EXPECT_EQ (items, (std::vector<std::pair<int, juce::String>> { { 1000, "NO" }, { 1001, "YES" }, { 1002, "2" }, { 1003, "3" } }));
+
+    juce::PopupMenu empty;
+    valuemenu::addValues (empty, 0, 5, [] (int v) { return juce::String (pardes::formatValue (v, 650)); });
+    EXPECT_EQ (empty.getNumItems(), 0);
 }
