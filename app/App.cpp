@@ -10,11 +10,15 @@ HelloWorldWindow::HelloWorldWindow()
 {
     processor = std::make_unique<DaduRAAudioProcessor> (std::make_unique<MidiDriverWithVirtualInstrument> (createSystemMidiDriver()), std::make_unique<ZK5Class> (library::folder()));
 
-    setContentOwned (new MainComp (processor.get()), false);
+    auto* main = new MainComp (processor.get());
+    main->setWindow (this);
+    setContentOwned (main, false);
     setTitleBarHeight (0);
     setResizable (true, false);
     setVisible (true);
     setBounds (0, 0, 1024, 768);
+    // The footer's computer-keyboard player takes the letter keys.
+    main->getFooter().getPlayer().grabKeyboardFocus();
 }
 
 HelloWorldWindow::~HelloWorldWindow()

@@ -1,11 +1,13 @@
 #include "app/MainComp.h"
 #include "app/PageCodes.h"
+#include "widgets/FeelAndLook.h"
+#include "widgets/Pictures.h"
 
 namespace
 {
 const juce::Colour background (0xFF191919);
 constexpr int HEADER_HEIGHT = 64;
-constexpr int FOOTER_HEIGHT = 20;
+const juce::Rectangle<int> keyboardHome (16, 315, 992, 460);
 }
 
 MainComp::MainComp (DaduRAAudioProcessor* p)
@@ -14,10 +16,39 @@ MainComp::MainComp (DaduRAAudioProcessor* p)
       midi (p->getMidi())
 {
     setOpaque (true);
+    setWantsKeyboardFocus (false);
+
+    leftSide = std::make_unique<WoodSide> (false);
+    rightSide = std::make_unique<WoodSide> (true);
+    addAndMakeVisible (*leftSide);
+    addAndMakeVisible (*rightSide);
+
+    keyboard = std::make_unique<KeyBrd> (midi);
+    keyboard->addChangeListener (this);
+    keyboard->getPitchWheel().addChangeListener (this);
+    keyboard->getModWheel().addChangeListener (this);
+    keyboard->setBounds (keyboardHome);
+    addChildComponent (*keyboard);
+
+    appBar = std::make_unique<AppBar>();
+    appBar->addChangeListener (this);
+    appBar->getWindowTools().addListener (this);
+    addAndMakeVisible (*appBar);
+
+    footer = std::make_unique<AppFoot> (midi);
+    footer->addChangeListener (this);
+    addAndMakeVisible (*footer);
+
     setSize (1028, 730);
     midi.sendIdentityRequest();
     uiBuilt = true;
 
+    if (! midi.aboutShown)
+    {
+        showAbout (true, true);
+        midi.aboutShown = true;
+    }
+    lightModeButtons();
     setSize (1024, 798);
     midi.addStateListener (this);
 
@@ -30,18 +61,26 @@ MainComp::~MainComp()
     midi.removeStateListener (this);
     stopTimer();
     cancelPendingUpdate();
+    controls.reset();
+    keyboard.reset();
+    midiSetup.reset();
+    about.reset();
+    leftSide.reset();
+    rightSide.reset();
+    appBar.reset();
+    footer.reset();
 }
 
 //==============================================================================
 void MainComp::showPage (int code, bool show, int objectType, int, int)
 {
-    if (code == page::KEYBOARD)
+    switch (code)
     {
-        midi.keyboardOpen = show;
-        return;
+        case page::ABOUT: showAbout (show, false); return;
+        case page::MIDI_SETUP: showMidiSetup (show); return;
+        case page::KEYBOARD: setKeyboardOpen (show); return;
+        default: break;
     }
-    if (code == page::ABOUT || code == page::MIDI_SETUP)
-        return;
 
     closeEditors();
     if (! show)
@@ -50,6 +89,14 @@ void MainComp::showPage (int code, bool show, int objectType, int, int)
     switch (code)
     {
         case page::CONTROLS:
+            if (controls == nullptr)
+                controls = std::make_unique<kontrols> (midi);
+            addAndMakeVisible (*controls);
+            controls->setBounds (16, HEADER_HEIGHT, getWidth() - 32, getHeight() - 84);
+            controls->refresh();
+            midi.recordPage (code);
+            break;
+
         case page::MIXER:
         case page::MULTI_EDITOR:
             midi.recordPage (code);
@@ -60,11 +107,15 @@ void MainComp::showPage (int code, bool show, int objectType, int, int)
                 midi.recordPage (shown);
             break;
     }
+    if (midi.keyboardOpen)
+        keyboard->toFront (false);
 }
 
 void MainComp::closeEditors()
 {
-    showPage (page::KEYBOARD, midi.keyboardOpen);
+    if (controls != nullptr)
+        controls->setVisible (false);
+    setKeyboardOpen (midi.keyboardOpen);
 }
 
 juce::Rectangle<int> MainComp::contentArea() const
@@ -76,12 +127,222 @@ void MainComp::setMode (int mode)
 {
     modeShown = mode;
     processor.setInstrumentMode (mode);
+    appBar->lightMode (mode);
 
     if (mode == 1)
         showPage (page::PROGRAM_BROWSER, true, page::KIND_PROGRAM, midi.currentChannel - 1,
                   midi.getChannelProgram (midi.currentChannel - 1));
     else
         showPage (page::MULTI_BROWSER, true, page::KIND_MULTI, 0, midi.getMulti());
+}
+
+void MainComp::lightModeButtons()
+{
+    appBar->lightMode (midi.getValue (slots::PLAYING_MODE));
+}
+
+//==============================================================================
+void MainComp::showAbout (bool show, bool startUp)
+{
+    if (! show)
+    {
+        if (about != nullptr)
+        {
+            about->closePanel();
+            about.reset();
+        }
+        return;
+    }
+    about = std::make_unique<AboutPanel> (midi, startUp ? ABOUT_DELAY_MS : 0);
+    about->startUpInstance = startUp;
+    about->setBounds (0, 0, 1024, 768);
+    about->addChangeListener (this);
+    addAndMakeVisible (*about);
+    about->toFront (false);
+}
+
+void MainComp::showMidiSetup (bool show)
+{
+    if (! show)
+    {
+        midiSetup.reset();
+        return;
+    }
+    midiSetup = std::make_unique<MIDI_Setup> (midi);
+    midiSetup->addListener (this);
+    midiSetup->setStatus (statusLine);
+    midiSetup->setBounds (0, HEADER_HEIGHT, getWidth(), getHeight() - 84);
+    addAndMakeVisible (*midiSetup);
+    midiSetup->toFront (false);
+}
+
+void MainComp::setKeyboardOpen (bool open)
+{
+    midi.keyboardOpen = open;
+    if (! open)
+    {
+        keyboard->setVisible (false);
+        keyboard->setBounds (keyboardHome);
+        repaint();
+        return;
+    }
+    keyboard->setChannelLabel (midi.currentChannel);
+    keyboard->setBounds (keyboardHome);
+    keyboard->toFront (false);
+    keyboard->setVisible (true);
+}
+
+void MainComp::keyboardReleased()
+{
+    if (keyboard->getY() >= DRAWER_CLOSE_Y)
+        setKeyboardOpen (false);
+    else
+        keyboard->setTopLeftPosition (keyboardHome.getX(), keyboardHome.getY());
+}
+
+void MainComp::footerCommand (int code, juce::Point<int> drag)
+{
+    if (midi.keyboardOpen)
+        return;   // while open, the keyboard's own top band is the handle
+
+    switch (code)
+    {
+        case AppFoot::PRESS:
+            keyboard->setBounds (16, footer->getY(), 992, 460);
+            keyboard->setChannelLabel (midi.currentChannel);
+            keyboard->toFront (false);
+            keyboard->setVisible (true);
+            break;
+        case AppFoot::DRAG:
+            keyboard->setTopLeftPosition (16, footer->getY() + drag.y - 20);
+            break;
+        case AppFoot::RELEASE:
+            setKeyboardOpen (drag.y < -DRAWER_OPEN_THRESHOLD);
+            break;
+        default:
+            break;
+    }
+}
+
+//==============================================================================
+void MainComp::appBarCommand (int code)
+{
+    // Any click while the MIDI setup panel is open only closes it.
+    if (midiSetup != nullptr)
+    {
+        showMidiSetup (false);
+        return;
+    }
+
+    switch (code)
+    {
+        case AppBar::PROGRAM: setMode (1); break;
+        case AppBar::MULTI: setMode (2); break;
+        case AppBar::MIDI: showPage (page::MIDI_SETUP, true); break;
+        case AppBar::KEYS: showPage (page::KEYBOARD, ! midi.keyboardOpen); break;
+        case AppBar::MIXER: showPage (page::MIXER, true); break;
+        case AppBar::CONTROLS: showPage (page::CONTROLS, true); break;
+        case AppBar::ABOUT:
+        {
+            const bool wasStartUp = about != nullptr && about->startUpInstance;
+            showAbout (about == nullptr, false);
+            if (wasStartUp)
+                setMode (1);
+            break;
+        }
+        case AppBar::DRAG: winToolCommand (WinMovCan::MOVE); break;
+        default: break;
+    }
+}
+
+void MainComp::winToolCommand (int code)
+{
+    switch (code)
+    {
+        case WinMovCan::MINIMISE:
+            if (window != nullptr)
+                window->setMinimised (true);
+            break;
+        case WinMovCan::FULL_SCREEN:
+            if (window != nullptr)
+                window->setFullScreen (! window->isFullScreen());
+            break;
+        case WinMovCan::QUIT:
+            juce::JUCEApplicationBase::quit();
+            break;
+        case WinMovCan::MOVE:
+            if (window != nullptr)
+                window->setTopLeftPosition (window->getPosition() + appBar->getDragPosition() - appBar->getPressPosition());
+            break;
+        default:
+            break;
+    }
+}
+
+void MainComp::midiSetupCommand (int code, int value)
+{
+    if (midiSetup == nullptr)
+        return;
+    auto& ports = *midi.getPorts();
+
+    switch (code)
+    {
+        case MIDI_Setup::INPUT_CHOSEN:
+        case MIDI_Setup::OUTPUT_CHOSEN:
+            if (code == MIDI_Setup::INPUT_CHOSEN)
+                ports.selectInput (value);
+            else
+                ports.selectOutput (value);
+            midiSetup->refresh();
+            midiSetup->setBounds (0, HEADER_HEIGHT, getWidth(), getHeight() - 84);
+            midi.sendIdentityRequest();
+            midi.saveSettings();
+            break;
+        case MIDI_Setup::POLL:
+            midi.sendIdentityRequest();
+            break;
+        case MIDI_Setup::OK:
+            showMidiSetup (false);
+            midi.sendIdentityRequest();
+            break;
+        case MIDI_Setup::RECEIVE:
+        case MIDI_Setup::TRANSMIT:
+            showMidiSetup (false);
+            midi.saveSettings();
+            break;
+        default:
+            break;
+    }
+}
+
+//==============================================================================
+void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
+{
+    if (source == keyboard.get() && midi.keyboardOpen)
+        keyboardReleased();
+    else if (source == &keyboard->getModWheel() && midi.keyboardOpen)
+    {
+        midi.sendController (midi.currentChannel, 1, (int) keyboard->getModWheel().getValue());
+        if (controls != nullptr && controls->isVisible())
+            controls->refresh();
+    }
+    else if (source == &keyboard->getPitchWheel() && midi.keyboardOpen)
+    {
+        midi.sendPitchWheel (midi.currentChannel, juce::jlimit (0, 16383, (int) keyboard->getPitchWheel().getValue() * 128));
+        if (controls != nullptr && controls->isVisible())
+            controls->refresh();
+    }
+    else if (source == appBar.get())
+        appBarCommand (appBar->getCode());
+    else if (source == footer.get())
+        footerCommand (footer->getCode(), footer->getDragPosition());
+    else if (about != nullptr && source == about.get())
+    {
+        const bool startUp = about->startUpInstance;
+        showAbout (false, false);
+        if (startUp)
+            setMode (1);
+    }
 }
 
 //==============================================================================
@@ -103,17 +364,38 @@ void MainComp::drainPendingQueues()
 
 void MainComp::stateMessage (int word)
 {
+    const int channel = (word >> 16) & 15, data1 = (word >> 8) & 127, data2 = word & 127;
+    const bool onCurrentChannel = channel + 1 == midi.currentChannel;
+    const bool controlsShown = controls != nullptr && controls->isVisible();
+
     switch (state::status (word))
     {
         case state::ON_LINE:
             showStatusOnLine();
             break;
-
         case state::OFF_LINE:
             statusLine = "OFF-LINE";
-            repaint();
+            footer->setStatus (statusLine);
+            if (midiSetup != nullptr)
+                midiSetup->setStatus (statusLine);
             break;
-
+        case state::PITCH_BEND:
+            if (onCurrentChannel)
+                keyboard->getPitchWheel().setValue ((float) ((word >> 7) & 0xFF), false);
+            if (controlsShown)
+                controls->refresh();
+            break;
+        case state::CONTROLLER:
+            if (data1 == 1 && onCurrentChannel)
+                keyboard->getModWheel().setValue ((float) data2, false);
+            if (data1 == 1 && controlsShown)
+                controls->refresh();
+            break;
+        case state::REFRESH:
+            lightModeButtons();
+            if (controlsShown)
+                controls->refresh();
+            break;
         default:
             break;
     }
@@ -124,7 +406,14 @@ void MainComp::showStatusOnLine()
     statusLine = midi.deviceName + ": ON-LINE";
     if (midi.otherMember)
         statusLine << " THIS VERSION WILL NOT WORK CORRECTLY WITH " << midi.deviceName;
-    repaint();
+    footer->setStatus (statusLine);
+
+    if (midiSetup != nullptr)
+    {
+        if (midi.scanning)
+            midiSetup->refresh();
+        midiSetup->setStatus (statusLine);
+    }
 }
 
 void MainComp::parameterMessage (int value, int address)
@@ -136,11 +425,15 @@ void MainComp::parameterMessage (int value, int address)
     if ((address >> 16) != state::PARAMETER_KIND)
         return;
 
-    if ((address & 0xFFFF) == slots::PLAYING_MODE)
+    const int slot = address & 0xFFFF;
+    if (slot == slots::PLAYING_MODE)
     {
         pendingSlot = slots::PLAYING_MODE;
         startTimer (MODE_DEBOUNCE_MS);
     }
+    else if (midi.getSlots().exists (slot) && midi.getSlots().info (slot).kind == slots::KIND_CONTROLLER
+             && controls != nullptr && controls->isVisible())
+        controls->refresh();
 }
 
 void MainComp::timerCallback()
@@ -158,17 +451,13 @@ void MainComp::paint (juce::Graphics& g)
 {
     g.fillAll (background);
 
-    const auto header = getLocalBounds().removeFromTop (HEADER_HEIGHT).toFloat();
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xFF2A2A2A), header.getTopLeft(),
-                                             juce::Colours::black, header.getBottomLeft(), false));
-    g.fillRect (header);
+    FeelAndLook().paintFrame (g, 0, 0, getWidth(), HEADER_HEIGHT);
+    g.setColour (juce::Colour (0xFF000000));
+    g.fillRect (7, 7, getWidth() - 14, HEADER_HEIGHT - 14);
 
-    const auto footer = juce::Rectangle<int> (16, getHeight() - FOOTER_HEIGHT - 5, getWidth() - 32, FOOTER_HEIGHT);
-    g.setColour (juce::Colour (0xFF0E0E0E));
-    g.fillRect (footer);
-    g.setColour (juce::Colour (0xFFB8C4CC));
-    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::bold));
-    g.drawText (statusLine, footer.reduced (8, 0), juce::Justification::centredLeft);
+    if (! midi.keyboardOpen)
+        g.drawImage (pictures::get (pictures::Id::footerStrip), 0, getHeight() - 25, getWidth(), 20, 0, 48, 10, 20);
+    g.drawImage (pictures::get (pictures::Id::headerLogo), getWidth() - 261, 23, 225, 24, 0, 0, 564, 62);
 }
 
 void MainComp::resized()
@@ -176,7 +465,24 @@ void MainComp::resized()
     if (! uiBuilt)
         return;
 
+    const int w = getWidth() - 32;
+    appBar->setBounds (16, 0, w, HEADER_HEIGHT);
+    appBar->getWindowTools().setBounds (w - 92, 4, 54, 22);
+    footer->setBounds (16, getHeight() - 24, 1028, 20);
+    if (controls != nullptr && controls->isVisible())
+        controls->setBounds (16, HEADER_HEIGHT, w, getHeight() - 84);
+    if (midiSetup != nullptr)
+        midiSetup->setBounds (0, HEADER_HEIGHT, getWidth(), getHeight() - 84);
+
     auto& settings = midi.getSettings();
     settings.set (MidiSettings::WINDOW_WIDTH, juce::String (getWidth()));
     settings.set (MidiSettings::WINDOW_HEIGHT, juce::String (getHeight()));
+
+    if (about == nullptr)
+    {
+        leftSide->setBounds (0, 0, 16, getHeight());
+        rightSide->setBounds (getWidth() - 16, 0, 16, getHeight());
+        leftSide->toFront (false);
+        rightSide->toFront (false);
+    }
 }

@@ -1,22 +1,35 @@
 #pragma once
 
+#include "app/MIDI_Setup.h"
+#include "app/Shell.h"
 #include "arrange/DaduRAAudioProcessor.h"
+#include "perform/KeyBrd.h"
+#include "widgets/Displays.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** The component that fills the window: it owns every page, decides which is
     shown and routes the controller state's notifications to them. */
 class MainComp : public juce::AudioProcessorEditor,
+                 private juce::ChangeListener,
                  public juce::ChangeBroadcaster,
                  public stateListener,
+                 private MIDI_SetupListener,
+                 public winToolListener,
                  private juce::Timer,
                  private juce::AsyncUpdater
 {
 public:
     static constexpr int MODE_DEBOUNCE_MS = 25;
+    static constexpr int ABOUT_DELAY_MS = 1000;
+    static constexpr int DRAWER_OPEN_THRESHOLD = 170;
+    static constexpr int DRAWER_CLOSE_Y = 450;
 
     explicit MainComp (DaduRAAudioProcessor* processor);
     ~MainComp() override;
+
+    /** The window the window tools act on; the window sets it. */
+    void setWindow (juce::DocumentWindow* w) { window = w; }
 
     /** Shows or hides a page by its code; object pages are chosen by objectType. */
     void showPage (int code, bool show, int objectType = 0, int index = 0, int value = 0);
@@ -36,6 +49,18 @@ public:
     void stateQueued() override;
     void stateMessage (int word) override;
     void parameterMessage (int value, int address) override;
+    void winToolCommand (int code) override;
+
+    /** What the app bar's buttons do, with the bar's ordering rules. */
+    void appBarCommand (int code);
+    void footerCommand (int code, juce::Point<int> drag);
+
+    AppBar& getAppBar() { return *appBar; }
+    AppFoot& getFooter() { return *footer; }
+    KeyBrd& getKeyboard() { return *keyboard; }
+    AboutPanel* getAboutPanel() const { return about.get(); }
+    MIDI_Setup* getMidiSetup() const { return midiSetup.get(); }
+    kontrols* getControlsPage() const { return controls.get(); }
 
     void paint (juce::Graphics& g) override;
     void resized() override;
@@ -43,10 +68,26 @@ public:
 private:
     void timerCallback() override;
     void handleAsyncUpdate() override { drainPendingQueues(); }
+    void changeListenerCallback (juce::ChangeBroadcaster* source) override;
+    void midiSetupCommand (int code, int value) override;
     void showStatusOnLine();
+    void showAbout (bool show, bool startUp);
+    void showMidiSetup (bool show);
+    void setKeyboardOpen (bool open);
+    void keyboardReleased();
+    void lightModeButtons();
 
     DaduRAAudioProcessor& processor;
     MidiCntrState& midi;
+    juce::DocumentWindow* window = nullptr;
+
+    std::unique_ptr<WoodSide> leftSide, rightSide;
+    std::unique_ptr<KeyBrd> keyboard;
+    std::unique_ptr<AppBar> appBar;
+    std::unique_ptr<AppFoot> footer;
+    std::unique_ptr<AboutPanel> about;
+    std::unique_ptr<MIDI_Setup> midiSetup;
+    std::unique_ptr<kontrols> controls;
 
     int pendingSlot = 0;
     int modeShown = 0;

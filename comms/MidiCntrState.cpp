@@ -322,7 +322,11 @@ void MidiCntrState::identifyDevice (const protocol::Bytes& reply)
 //==============================================================================
 void MidiCntrState::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message)
 {
-    if (holdOff.load())
+    // The hold-off keeps the instrument's echo of a mode switch out; an answer
+    // to our own identity request is no echo and must not be lost.
+    const bool identityReply = message.isSysEx() && message.getRawDataSize() > 3
+                               && message.getRawData()[1] == 0x7E && message.getRawData()[3] == 0x06;
+    if (holdOff.load() && ! identityReply)
         return;
 
     const int channel = juce::jlimit (1, 16, message.getChannel()) - 1;

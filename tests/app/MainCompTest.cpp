@@ -41,6 +41,7 @@ protected:
     void SetUp() override
     {
         ConnectedTest::SetUp();
+        midi().aboutShown = true;   // the start-up panel and its scan have tests of their own
         main = std::make_unique<ObservedMainComp> (processor.get());
         pump (20);
         main->words.clear();
@@ -142,7 +143,7 @@ TEST_F (MainCompTest, PaintsWithoutAWindow)
 {
     const auto image = main->createComponentSnapshot (main->getLocalBounds());
     EXPECT_EQ (image.getPixelAt (500, 400), juce::Colour (0xFF191919));
-    EXPECT_EQ (image.getPixelAt (500, 62).getBrightness() < 0.05f, true);
+    EXPECT_LT (image.getPixelAt (500, 30).getBrightness(), 0.05f);   // inside the header band, between the buttons
 }
 
 // Notes from the MIDI thread reach the main component exactly once each, in

@@ -70,6 +70,10 @@ TEST_F (IncomingMidiTest, HoldOffIgnoresEverything)
     EXPECT_TRUE (states().empty());
     EXPECT_TRUE (parameters().empty());
 
+    // An answer to our identity request is no echo: it still comes through.
+    receiveSysEx ({ 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x07, 0x46, 0x00, 0x01, 0x00, 0xF7 });
+    EXPECT_TRUE (midi().supportedDevice);
+
     // The hold-off ends by itself after two seconds.
     EXPECT_TRUE (midi().isHoldingOff());
     juce::MessageManager::getInstance()->runDispatchLoopUntil (MidiCntrState::HOLD_OFF_MS + 200);
