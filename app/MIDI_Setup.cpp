@@ -52,18 +52,23 @@ void MIDI_Setup::report (int code, int value)
 
 void MIDI_Setup::buttonClicked (StsBut*, int id) { report (id, 0); }
 
-void MIDI_Setup::chooseFrom (const juce::StringArray& names, int code)
+void MIDI_Setup::chooseFrom (const juce::StringArray& names, int code, juce::Rectangle<int> box)
 {
-    if (names.size() < 2)
+    // "NONE" heads the list, so one port is already a choice.
+    if (names.isEmpty())
         return;
+    constexpr int firstId = 1000;
     auto menu = valuemenu::createValueMenu();
+    menu->addItem (firstId, "NONE");
     for (int i = 0; i < names.size(); ++i)
-        menu->addItem (i + 1, names[i]);
+        menu->addItem (firstId + i + 1, juce::String (i + 1) + ". " + names[i]);
     juce::Component::SafePointer<MIDI_Setup> self (this);
-    menu->showMenuAsync (juce::PopupMenu::Options(), [self, code] (int chosen)
+    // The menu drops down from its box, wide as the box.
+    const auto options = juce::PopupMenu::Options().withTargetScreenArea (localAreaToGlobal (box)).withMinimumWidth (box.getWidth());
+    menu->showMenuAsync (options, [self, code] (int chosen)
     {
-        if (self != nullptr && chosen > 0)
-            self->report (code, chosen);
+        if (self != nullptr && chosen >= firstId)
+            self->report (code, chosen - firstId);
     });
 }
 
@@ -73,11 +78,11 @@ void MIDI_Setup::mouseDown (const juce::MouseEvent& e)
     if (p.x < 234 || p.x > 784)
         return;
     if (p.y >= 220 && p.y <= 260)
-        chooseFrom (inputs, INPUT_CHOSEN);
+        chooseFrom (inputs, INPUT_CHOSEN, inputBox);
     else if (p.y >= 310 && p.y <= 350)
-        chooseFrom (outputs, OUTPUT_CHOSEN);
+        chooseFrom (outputs, OUTPUT_CHOSEN, outputBox);
     else if (p.y >= 400 && p.y <= 440)
-        chooseFrom (inputs, INPUT_BAND_CHOSEN);
+        chooseFrom (inputs, INPUT_BAND_CHOSEN, { 234, 400, 550, 40 });
 }
 
 void MIDI_Setup::paint (juce::Graphics& g)

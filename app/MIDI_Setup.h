@@ -40,7 +40,7 @@ public:
 
 private:
     void buttonClicked (StsBut* button, int id) override;
-    void chooseFrom (const juce::StringArray& names, int code);
+    void chooseFrom (const juce::StringArray& names, int code, juce::Rectangle<int> box);
 
     MidiCntrState& midi;
     GuardedListeners<MIDI_SetupListener> listeners;

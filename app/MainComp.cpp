@@ -159,6 +159,7 @@ void MainComp::showAbout (bool show, bool startUp)
     about->addChangeListener (this);
     addAndMakeVisible (*about);
     about->toFront (false);
+    appBar->toFront (false);   // ABOUT, and every other button, stays within reach
 }
 
 void MainComp::showMidiSetup (bool show)
@@ -232,6 +233,15 @@ void MainComp::appBarCommand (int code)
     {
         showMidiSetup (false);
         return;
+    }
+
+    // Any other button closes the about panel first; leaving the start-up panel enters program mode.
+    if (about != nullptr && code != AppBar::ABOUT)
+    {
+        const bool startUp = about->startUpInstance;
+        showAbout (false, false);
+        if (startUp && code != AppBar::PROGRAM && code != AppBar::MULTI)
+            setMode (1);
     }
 
     switch (code)

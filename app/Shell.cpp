@@ -277,7 +277,7 @@ void AppFoot::mouseUp (const juce::MouseEvent&) { report (RELEASE); }
 
 //==============================================================================
 MIDI_scan::MIDI_scan (MidiCntrState& state)
-    : midi (state), scan (state), useVirtual ("USE VIRTUAL INSTRUMENT", USE_VIRTUAL_ID, false, 12.0f, 26)
+    : midi (state), scan (state), useVirtual ("TRY THE VIRTUAL ZK7", USE_VIRTUAL_ID, false, 12.0f, 26)
 {
     scan.onFinished = [this] (bool wasFound)
     {
@@ -295,7 +295,7 @@ MIDI_scan::MIDI_scan (MidiCntrState& state)
     hostSettings.setBounds (350, 10, 150, 24);
     addChildComponent (hostSettings);
 
-    useVirtual.setBounds (400, 60, 180, 30);
+    useVirtual.setBounds (436, 62, 150, 30);
     useVirtual.addListener (this);
     addChildComponent (useVirtual);
     setSize (600, 100);
@@ -361,13 +361,13 @@ AboutPanel::AboutPanel (MidiCntrState& state, int delayMs) : midi (state)
     version.setText ("Version: " + juce::String (PROGRAM_VERSION), juce::dontSendNotification);
     version.setFont (juce::Font ("Arial", 15.0f, juce::Font::plain));
     version.setColour (juce::Label::textColourId, juce::Colour (0xFFDDDDDD));
-    version.setBounds (50, 32, 150, 24);
+    version.setBounds (50, 82, 150, 24);
     addAndMakeVisible (version);
 
     webLink.setButtonText ("Visit Webpage");
     webLink.setURL (juce::URL (PROJECT_WEB_ADDRESS));
     webLink.setFont (juce::Font ("Arial", 20.0f, juce::Font::bold), false, juce::Justification::centredLeft);
-    webLink.setBounds (50, 50, 150, 30);
+    webLink.setBounds (50, 100, 150, 30);
     addAndMakeVisible (webLink);
 
     if (delayMs > 0)
@@ -423,11 +423,13 @@ void AboutPanel::closePanel()
 void AboutPanel::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (0xFF101214));
+    g.setColour (juce::Colours::black);
+    g.fillRect (0, 0, getWidth(), 64);   // under the app bar, which stays usable
     const auto logo = pictures::get (pictures::Id::headerLogo);
-    g.drawImageWithin (logo, 0, 260, getWidth(), 120, juce::RectanglePlacement::centred);
+    g.drawImageAt (logo, (getWidth() - logo.getWidth()) / 2, 300);
     g.setColour (juce::Colour (0xFF8A8A8A));
     g.setFont (juce::Font ("Arial", 16.0f, juce::Font::plain));
-    g.drawText ("Editor and librarian", 0, 380, getWidth(), 24, juce::Justification::centred);
+    g.drawText ("Editor and librarian", 0, 372, getWidth(), 24, juce::Justification::centred);
 
     g.setColour (juce::Colour (0xFFDDDDDD));
     g.setFont (juce::Font ("Arial", 14.0f, juce::Font::plain));

@@ -25,7 +25,21 @@ VirtualInstrument::VirtualInstrument()
         chooseProgram (channel, 1);
     chooseMulti (1);
 
+    const auto logPath = juce::SystemStats::getEnvironmentVariable ("ZK7_VIRTUAL_INSTRUMENT_LOG", {});
+    if (logPath.isNotEmpty())
+        log = std::make_unique<juce::FileOutputStream> (juce::File (logPath));
+
     thread = std::thread ([this] { run(); });
+}
+
+void VirtualInstrument::record (const protocol::Bytes& message)
+{
+    received.push_back (message);
+    if (log != nullptr && log->openedOk())
+    {
+        *log << juce::String::toHexString (message.data(), (int) message.size()) << "\n";
+        log->flush();
+    }
 }
 
 VirtualInstrument::~VirtualInstrument()
@@ -169,13 +183,13 @@ void VirtualInstrument::handle (const protocol::Bytes& message)
     {
         if (auto complete = assembler.add (message.data(), message.size()))
         {
-            received.push_back (*complete);
+            record (*complete);
             handleSysEx (*complete);
         }
         return;
     }
 
-    received.push_back (message);
+    record (message);
     if ((status & 0xF0) == 0xB0)
         handleController (status & 0x0F, byteAt (message, 1), byteAt (message, 2));
 }

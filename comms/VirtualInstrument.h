@@ -11,7 +11,8 @@
 #include <thread>
 
 /** The other end of the cable: an instrument in software that speaks the
-    ZK7's protocol. It keeps its own banks (the factory content), sixteen
+    ZK7's protocol. When the environment names a file in ZK7_VIRTUAL_INSTRUMENT_LOG
+    (a test harness does), every message it receives is appended there in hex. It keeps its own banks (the factory content), sixteen
     channel edit buffers, a multi and its global blocks, answers on a thread of
     its own like a real device, and can be slowed to a wire rate or made to
     misbehave so that tests see what the program does then. */
@@ -74,6 +75,7 @@ private:
     void sendProgramBlocks (int channel, int a);
 
     void reply (protocol::Bytes message);
+    void record (const protocol::Bytes& message);
     protocol::Bytes dataReply (int command, int a, int b, int c, const Bytes& prefix, size_t packedStart, const Bytes& data) const;
     BankIndex* bankOf (int typeCode);
 
@@ -105,6 +107,7 @@ private:
     std::map<std::array<int, 6>, int> parameters;
     std::vector<protocol::Bytes> received;
     int64_t bytesSent = 0;
+    std::unique_ptr<juce::FileOutputStream> log;   // for test harnesses that watch from outside
 
     std::thread thread;
 };

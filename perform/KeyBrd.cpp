@@ -92,7 +92,7 @@ void PianoKey::paint (juce::Graphics& g)
     {
         g.setColour (juce::Colour (0xFF606060));
         g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
-        g.drawText ("C" + juce::String (getNote() / 12 - 1), 0, getHeight() - 30, getWidth(), 20, juce::Justification::centred);
+        g.drawText ("C" + juce::String (getNote() / 12), 0, getHeight() - 30, getWidth(), 20, juce::Justification::centred);
     }
 }
 

@@ -116,7 +116,8 @@ void StsBut::paintDefault (juce::Graphics& g)
     {
         g.setColour (defaultColours ? juce::Colour (lit ? 0xFF71ADFF : 0xFFC8C8C8) : textColour);
         g.setFont (juce::Font ("Arial", fontHeight, juce::Font::plain));
-        g.drawText (text, body, juce::Justification::centred, true);
+        // A caption wider than the body is narrowed a little rather than cut.
+        g.drawFittedText (text, body.toNearestInt(), juce::Justification::centred, 1, 0.75f);
     }
 }
 

@@ -173,11 +173,15 @@ juce::Image draw (Id id)
             break;
         case Id::headerLogo:
         {
-            g.setFont (juce::Font ("Arial", 46.0f, juce::Font::bold));
+            const juce::Font font ("Arial", 46.0f, juce::Font::bold);
+            const juce::String maker ("VELMORAN "), model ("ZK7");
+            const int makerWidth = juce::roundToInt (font.getStringWidthFloat (maker));
+            const int start = (w - makerWidth - juce::roundToInt (font.getStringWidthFloat (model))) / 2;
+            g.setFont (font);
             g.setColour (Colour (0xFFE6E6E6));
-            g.drawText ("VELMORAN", juce::Rectangle<int> (0, 4, 380, 54), juce::Justification::centredLeft);
+            g.drawText (maker, start, 4, makerWidth, 54, juce::Justification::centredLeft);
             g.setColour (accent);
-            g.drawText ("ZK7", juce::Rectangle<int> (400, 4, 164, 54), juce::Justification::centredRight);
+            g.drawText (model, start + makerWidth, 4, w - start - makerWidth, 54, juce::Justification::centredLeft);
             break;
         }
         case Id::footerStrip:

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Starts the real editor under Xvfb with a fresh HOME, finds its window,
-# takes a screenshot, quits it cleanly and checks what it left on disk.
+# Starts the real editor under Xvfb with a fresh HOME and plays a player's
+# first minutes: the start-up panel finds no instrument, ABOUT closes it, the
+# MIDI setup panel connects both ports to the virtual instrument, a key of the
+# keyboard drawer sounds on it, and the quit tool ends the program. A second
+# start must reopen the remembered ports by name. Screenshots go to <folder>.
 # Usage: run_editor.sh <editor binary> <folder for screenshots>
 set -euo pipefail
 
@@ -16,38 +19,76 @@ fi
 home=$(mktemp -d /tmp/zk7-e2e-home-XXXXXX)
 trap 'rm -rf "$home"' EXIT
 library="$home/Documents/Library/VZK7"
+log="$home/virtual-instrument.log"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+shot() { import -window root "$shots/$1.png"; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
+received() { grep -c "^$1" "$log" 2>/dev/null || true; }
 
-HOME="$home" "$editor" 2>"$shots/editor.stderr" &
-pid=$!
+start_editor() {
+    HOME="$home" ZK7_VIRTUAL_INSTRUMENT_LOG="$log" "$editor" 2>>"$shots/editor.stderr" &
+    pid=$!
+    local start
+    start=$(date +%s%N)
+    window=$(timeout 20 xdotool search --sync --name "^Velmoran ZK7$" | head -n 1) || fail "no window appeared"
+    echo "window $window appeared after $(( ($(date +%s%N) - start) / 1000000 )) ms"
+}
 
-start=$(date +%s%N)
-window=$(timeout 20 xdotool search --sync --name "^Velmoran ZK7$" | head -n 1) || fail "no window appeared"
-ready=$(( ($(date +%s%N) - start) / 1000000 ))
-echo "window $window appeared after ${ready} ms"
+wait_for_exit() {
+    timeout 20 tail --pid="$pid" -f /dev/null || fail "editor did not quit"
+    wait "$pid" || fail "editor exited with an error"
+}
 
-geometry=$(xdotool getwindowgeometry "$window")
-echo "$geometry"
-echo "$geometry" | grep -q "Geometry: 1024x768" || fail "window is not 1024 x 768"
+# Screen positions: the window sits at (0, 0); its content is inset by a 4-pixel border.
+ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19)
+IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600)
 
-sleep 1
-import -window root "$shots/01-started.png"
+start_editor
+xdotool getwindowgeometry "$window" | grep -q "Geometry: 1024x768" || fail "window is not 1024 x 768"
+sleep 1.8   # the start-up check after one second, then a scan that finds nothing
+shot 01-start-up-not-connected
 
-# Quit the way a desktop session does; the editor saves everything on the way out.
-kill -TERM "$pid"
-timeout 20 tail --pid="$pid" -f /dev/null || fail "editor did not quit"
-wait "$pid" || fail "editor exited with an error"
+click "${ABOUT[@]}"
+shot 02-program-mode
+
+click "${MIDI[@]}"
+# Each box drops down a menu below it: "NONE", then the ports; the virtual instrument is the second item.
+click "${IN_BOX[@]}"
+click $(( IN_BOX[0] - 150 )) $(( IN_BOX[1] + 55 )) 1
+click "${OUT_BOX[@]}"
+click $(( OUT_BOX[0] - 150 )) $(( OUT_BOX[1] + 55 )) 1
+shot 03-midi-setup-virtual
+[ "$(received "f0 7e 7f 06 01 f7")" -ge 1 ] || fail "the virtual instrument was not asked who it is"
+grep -q '|ZK7 Virtual Instrument|^^|ZK7 Virtual Instrument|' "$library/velmipzk7.dat" || fail "the port choice was not saved"
+
+click "${SETUP_OK[@]}"
+click "${KEYS[@]}"
+click "${WHITE_KEY[@]}" 1
+shot 04-keyboard-drawer
+[ "$(received "90 ")" -ge 1 ] || fail "no note on reached the virtual instrument"
+[ "$(received "80 ")" -ge 1 ] || fail "no note off reached the virtual instrument"
+
+click "${QUIT[@]}" 0
+wait_for_exit
 
 bank="$library/ZK7 Preset bank.arrbank"
 [ -f "$bank" ] || fail "no preset bank file"
 [ "$(stat -c %s "$bank")" -eq 19223 ] || fail "preset bank is not 19223 bytes"
 [ "$(head -c 23 "$bank")" = "ZK7PluginBankVersion100" ] || fail "preset bank header is wrong"
-[ -f "$library/velmipzk7.dat" ] || fail "no settings file"
-grep -q '^\^|1.0.0|^' "$library/velmipzk7.dat" || fail "settings file is not in the settings format"
+[ -s "$library/ZK7_ProgramData.dat" ] || fail "no program bank written"
+grep -q '|ZK7 Virtual Instrument|^^|ZK7 Virtual Instrument|' "$library/velmipzk7.dat" || fail "settings do not remember the ports"
 
-# Nothing was written outside the library folder.
-stray=$(find "$home" -type f ! -path "$library/*" ! -path "$home/.cache/*" | head -n 5)
+# The second start reopens the remembered ports: the instrument is asked at once.
+: > "$log"
+start_editor
+sleep 1.5
+shot 05-second-start-on-line
+[ "$(received "f0 7e 7f 06 01 f7")" -ge 1 ] || fail "the second start did not reach the virtual instrument"
+kill -TERM "$pid"
+wait_for_exit
+
+stray=$(find "$home" -type f ! -path "$library/*" ! -path "$log" ! -path "$home/.cache/*" | head -n 5)
 [ -z "$stray" ] || fail "files written outside the library: $stray"
 
 echo "e2e editor: ok"
