@@ -184,6 +184,9 @@ TEST_F (TransferTest, EveryFaultEndsInADefinedOutcome)
 
 TEST_F (TransferTest, AnInstrumentThatFallsSilentMidwaySkipsAndGoesOn)
 {
+    // A slow wire keeps the second object in flight when the instrument falls silent.
+    instrument->setWireRate (VirtualInstrument::DIN_BYTES_PER_SECOND);
+    store().transfer.answerTimeoutMs = 300;
     store().transfer.startRange (typeProgram, 1, 3, false);
     ASSERT_TRUE (pumpUntil ([this] { return store().transfer.getStoredCount() >= 1; }));
     instrument->injectFault (VirtualInstrument::Fault::silent);
