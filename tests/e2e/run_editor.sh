@@ -69,6 +69,12 @@ shot 04-keyboard-drawer
 [ "$(received "90 ")" -ge 1 ] || fail "no note on reached the virtual instrument"
 [ "$(received "80 ")" -ge 1 ] || fail "no note off reached the virtual instrument"
 
+# The computer keyboard plays too: "z" is C3 at velocity 100 (0x64) on channel 1.
+click "${KEYS[@]}"
+xdotool key z
+sleep 0.5
+[ "$(received "90 24 64")" -ge 1 ] || fail "the letter key z did not play"
+
 click "${QUIT[@]}" 0
 wait_for_exit
 
