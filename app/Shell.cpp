@@ -48,28 +48,18 @@ void WinMovCan::mouseUp (const juce::MouseEvent& e)
 
 void WinMovCan::paint (juce::Graphics& g)
 {
-    struct Tool { int code, x, width; };
-    const Tool tools[] = { { MINIMISE, 0, 20 }, { FULL_SCREEN, 20, 17 }, { QUIT, 37, 17 } };
-    for (const auto& t : tools)
+    // The sheet's upper half is the strip, its lower half the highlighted tools.
+    const auto sheet = pictures::get (pictures::Id::windowTools);
+    if (closeOnly)
     {
-        if (closeOnly && t.code != QUIT)
-            continue;
-        const int x = closeOnly ? 0 : t.x;
-        const auto area = juce::Rectangle<float> ((float) x + 1.0f, 3.0f, (float) t.width - 2.0f, 16.0f);
-        g.setColour (juce::Colour (t.code == highlighted ? (t.code == QUIT ? 0xFFB8322A : 0xFF3A6EA5) : 0xFF232528));
-        g.fillRoundedRectangle (area, 3.0f);
-        g.setColour (juce::Colour (0xFFDADADA));
-        const auto c = area.getCentre();
-        if (t.code == MINIMISE)
-            g.drawLine (c.x - 4, c.y + 3, c.x + 4, c.y + 3, 1.5f);
-        else if (t.code == FULL_SCREEN)
-            g.drawRect (juce::Rectangle<float> (c.x - 4, c.y - 4, 8, 8), 1.2f);
-        else
-        {
-            g.drawLine (c.x - 3.5f, c.y - 3.5f, c.x + 3.5f, c.y + 3.5f, 1.5f);
-            g.drawLine (c.x - 3.5f, c.y + 3.5f, c.x + 3.5f, c.y - 3.5f, 1.5f);
-        }
+        g.drawImage (sheet, 0, 0, 17, 15, 37, highlighted == QUIT ? 15 : 0, 17, 15);
+        return;
     }
+    g.drawImage (sheet, 0, 0, 54, 15, 0, 0, 54, 15);
+    struct Tool { int code, x, width; };
+    for (const auto& t : { Tool { MINIMISE, 0, 20 }, Tool { FULL_SCREEN, 20, 15 }, Tool { QUIT, 37, 17 } })
+        if (t.code == highlighted)
+            g.drawImage (sheet, t.x, 0, t.width, 15, t.x, 15, t.width, 15);
 }
 
 //==============================================================================
@@ -423,6 +413,7 @@ void AboutPanel::closePanel()
 void AboutPanel::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (0xFF101214));
+    g.drawImage (pictures::get (pictures::Id::aboutBackground), getLocalBounds().toFloat(), juce::RectanglePlacement::stretchToFit);
     g.setColour (juce::Colours::black);
     g.fillRect (0, 0, getWidth(), 64);   // under the app bar, which stays usable
     const auto logo = pictures::get (pictures::Id::headerLogo);

@@ -1,4 +1,5 @@
 #include "perform/KeyBrd.h"
+#include "widgets/Pictures.h"
 #include "widgets/ValueMenu.h"
 
 PianoKey::PianoKey (MidiCntrState& state, int k, int offset) : midi (state), kind (k), noteOffset (offset)
@@ -68,12 +69,11 @@ void PianoKey::mouseExit (const juce::MouseEvent&)
 
 void PianoKey::paint (juce::Graphics& g)
 {
+    using pictures::Id;
     drawnDown = sounding;
-    const auto area = getLocalBounds().toFloat();
     if (kind == PAD)
     {
-        g.setColour (juce::Colour (0xFF2A2D31));
-        g.fillRoundedRectangle (area.reduced (2.0f), 6.0f);
+        g.drawImageAt (pictures::get (Id::keyPad), 0, 0);
         if (sounding)
         {
             g.setColour (juce::Colour (0x5599FFFF));
@@ -82,12 +82,7 @@ void PianoKey::paint (juce::Graphics& g)
         return;
     }
     const bool white = kind == WHITE;
-    const auto top = white ? juce::Colour (sounding ? 0xFFC9D8E6 : 0xFFF4F4F2) : juce::Colour (sounding ? 0xFF3A4A5A : 0xFF202124);
-    const auto bottom = white ? juce::Colour (sounding ? 0xFFAFC2D4 : 0xFFD8D8D4) : juce::Colour (sounding ? 0xFF1E2A36 : 0xFF050506);
-    g.setGradientFill (juce::ColourGradient (top, 0, 0, bottom, 0, area.getHeight(), false));
-    g.fillRoundedRectangle (area.reduced (1.0f, 0.0f).withTrimmedTop (-6.0f), 5.0f);
-    g.setColour (juce::Colour (0xFF000000));
-    g.drawRoundedRectangle (area.reduced (1.0f, 0.0f).withTrimmedTop (-6.0f), 5.0f, 1.0f);
+    g.drawImageAt (pictures::get (white ? (sounding ? Id::whiteKeyDown : Id::whiteKeyUp) : (sounding ? Id::blackKeyDown : Id::blackKeyUp)), 0, 0);
     if (white && getNote() % 12 == 0)
     {
         g.setColour (juce::Colour (0xFF606060));
@@ -202,8 +197,6 @@ void KeyBrd::buttonClicked (StsBut* button, int)
         });
     }
 }
-
-void KeyBrd::changeListenerCallback (juce::ChangeBroadcaster*) {}
 
 void KeyBrd::mouseDown (const juce::MouseEvent& e)
 {

@@ -44,7 +44,6 @@ private:
     channel menu, octave selector and touch mode. Its top band is the drawer's
     handle: releasing a drag there reports drawer code 126. */
 class KeyBrd : public juce::Component,
-               private juce::ChangeListener,
                private stsbutListener,
                public juce::ChangeBroadcaster
 {
@@ -73,7 +72,6 @@ public:
     void mouseUp (const juce::MouseEvent& e) override;
 
 private:
-    void changeListenerCallback (juce::ChangeBroadcaster* source) override;
     void buttonClicked (StsBut* button, int id) override;
 
     MidiCntrState& midi;

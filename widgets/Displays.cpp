@@ -163,12 +163,10 @@ void StsCont::paint (juce::Graphics& g)
         }
         case DRAWBAR:
         {
-            // A shaft pulled down by the value, with a knob at its end.
-            const int shaft = 8 + (h - 30) * juce::jmax (0, value - min) / juce::jmax (1, max - min);
-            g.setColour (juce::Colour (0xFFE8E2D0));
-            g.fillRect (w / 2 - 6, 0, 12, shaft);
-            g.setColour (knobColour);
-            g.fillRoundedRectangle ((float) w / 2 - 12, (float) shaft, 24.0f, 22.0f, 4.0f);
+            // The drawbar slides out of the panel by its value: its knob ends at the pulled length.
+            const auto picture = pictures::get (drawbarPicture);
+            const int pulled = 24 + (h - 24) * juce::jmax (0, value - min) / juce::jmax (1, max - min);
+            g.drawImageAt (picture, (w - picture.getWidth()) / 2, pulled - picture.getHeight());
             break;
         }
         case SWITCH: case TOGGLE: case PICTURE_TOGGLE: case MIN_MAX_TOGGLE:
@@ -283,11 +281,8 @@ void LCD_Comp::paint (juce::Graphics& g)
 {
     const auto display = mode == -1 ? getLocalBounds().withSizeKeepingCentre (216, 48).toFloat()
                                     : getLocalBounds().withSizeKeepingCentre (212, 103).toFloat();
-    // Each tile of the category sheet gets its own tint of the display glass.
     const auto tile = tileFor (category, subCategory);
-    const auto glass = juce::Colour::fromHSV ((float) tile.x / 21.0f, 0.35f, 0.16f + 0.03f * (float) tile.y, 1.0f);
-    g.setGradientFill (juce::ColourGradient (glass.brighter (0.4f), display.getTopLeft(), glass.darker (0.6f), display.getBottomLeft(), false));
-    g.fillRoundedRectangle (display, 6.0f);
+    g.drawImage (pictures::displayTile (tile.x, tile.y), display, juce::RectanglePlacement::stretchToFit);
     g.setColour (juce::Colour (pressed ? 0xFF39A4FF : 0xFF000000));
     g.drawRoundedRectangle (display, 6.0f, 2.0f);
 
@@ -361,24 +356,16 @@ float ZoneKeyClass::noteX (int note) const
 {
     // 75 white keys for notes 0..127; a black key sits on the line between its neighbours.
     static const int whiteIndex[12] = { 0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6 };
-    static const bool black[12] = { false, true, false, true, false, false, true, false, true, false, true, false };
     const float whiteWidth = (float) getWidth() / 75.0f;
-    const int octave = note / 12, pitch = note % 12;
-    const float x = (float) (octave * 7 + whiteIndex[pitch]) * whiteWidth;
-    return black[pitch] ? x + whiteWidth * 0.65f : x;
+    const float x = (float) ((note / 12) * 7 + whiteIndex[note % 12]) * whiteWidth;
+    return pictures::isBlackKey (note) ? x + whiteWidth * 0.65f : x;
 }
 
 void ZoneKeyClass::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (0xFF232528));
+    g.drawImageAt (pictures::get (getWidth() == 505 ? pictures::Id::keyboardLarge : pictures::Id::keyboardSmall), 0, 0);
     const float whiteWidth = (float) getWidth() / 75.0f, h = (float) getHeight();
-    g.setColour (juce::Colour (0xFFD8D8D8));
-    for (int key = 0; key < 75; ++key)
-        g.fillRect ((float) key * whiteWidth + 0.5f, 0.0f, whiteWidth - 1.0f, h);
-    g.setColour (juce::Colour (0xFF111111));
-    for (int note = 0; note < 128; ++note)
-        if (juce::String ("0101001010100").substring (note % 12, note % 12 + 1) == "1")
-            g.fillRect (noteX (note), 0.0f, whiteWidth * 0.7f, h * 0.6f);
 
     g.setColour (juce::Colour (0x66000000));
     if (mode == SPLIT)
@@ -430,14 +417,7 @@ void BigKnob::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDet
 
 void BigKnob::paint (juce::Graphics& g)
 {
-    const juce::Rectangle<float> wheel (4.0f, 4.0f, 96.0f, 96.0f);
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xFF4A4E55), wheel.getTopLeft(), juce::Colour (0xFF0B0C0D), wheel.getBottomRight(), false));
-    g.fillEllipse (wheel);
-    g.setColour (juce::Colour (0xFF000000));
-    g.drawEllipse (wheel, 2.0f);
-    const float a = juce::degreesToRadians ((float) position * 10.0f);
-    g.setColour (juce::Colour (0xFF39A4FF));
-    g.fillEllipse (50.0f + std::sin (a) * 34.0f - 5.0f, 50.0f - std::cos (a) * 34.0f - 5.0f, 10.0f, 10.0f);
+    g.drawImage (pictures::get (pictures::Id::dataWheelStrip), 0, 0, 120, 120, position * 120, 0, 120, 120);
 }
 
 //==============================================================================
@@ -475,16 +455,7 @@ void WheelCnt::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDe
 void WheelCnt::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (0xFF0E0D0D));
-    const auto body = getLocalBounds().toFloat().reduced (3.0f, 2.0f);
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xFF101112), body.getX(), 0, juce::Colour (0xFF3A3D42), body.getCentreX(), 0, true));
-    g.fillRoundedRectangle (body, 6.0f);
-    // Ridges that roll with the frame, and the centre mark.
-    g.setColour (juce::Colour (0x33FFFFFF));
-    for (int ridge = 0; ridge < 12; ++ridge)
-        g.drawHorizontalLine ((int) body.getY() + 4 + (ridge * 11 + getFrame() * 3) % (int) (body.getHeight() - 8), body.getX() + 2, body.getRight() - 2);
-    const float markY = body.getBottom() - 6.0f - (body.getHeight() - 12.0f) * value / 127.0f;
-    g.setColour (juce::Colour (0xFFE0E0E0));
-    g.fillRect (body.getX() + 2, markY - 1.5f, body.getWidth() - 4, 3.0f);
+    g.drawImage (pictures::get (pictures::Id::wheelStrip), 0, 0, getWidth(), getHeight(), 68 * getFrame() + 1, 0, 65, 260);
 }
 
 //==============================================================================
@@ -507,15 +478,12 @@ void Vu_Meter::timerCallback()
 
 void Vu_Meter::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colour (0xFF050505));
-    const int segments = 16, lit = level * segments / 127;
-    const float segmentHeight = (float) getHeight() / (float) segments;
-    for (int s = 0; s < segments; ++s)
-    {
-        const auto colour = s >= 14 ? juce::Colour (0xFFE04A3A) : s >= 11 ? juce::Colour (0xFFE0B43A) : juce::Colour (0xFF39A4FF);
-        g.setColour (s < lit ? colour : colour.withAlpha (0.12f));
-        g.fillRect (1.0f, (float) getHeight() - (float) (s + 1) * segmentHeight + 1.0f, (float) getWidth() - 2.0f, segmentHeight - 2.0f);
-    }
+    // The dark meter, and the lit one over it up to the level.
+    const auto area = getLocalBounds().toFloat();
+    g.drawImage (pictures::get (pictures::Id::meterPanel), area, juce::RectanglePlacement::stretchToFit);
+    const int litHeight = getHeight() * level / 127;
+    g.reduceClipRegion (0, getHeight() - litHeight, getWidth(), litHeight);
+    g.drawImage (pictures::get (pictures::Id::meterPanelLit), area, juce::RectanglePlacement::stretchToFit);
 }
 
 //==============================================================================

@@ -2,6 +2,7 @@
 
 #include "comms/MidiCntrState.h"
 #include "widgets/Buttons.h"
+#include "widgets/Pictures.h"
 
 class StsCont;
 
@@ -35,7 +36,8 @@ public:
     bool repaintOnSet = true;
     bool dirty = false;
     float pixelScale = 2.0f;
-    juce::Colour knobColour { 0xFFD8B04C };
+    /** The drawbar's picture: the organ pages give each footage its colour. */
+    pictures::Id drawbarPicture = pictures::Id::drawbarBrown;
 
     void paint (juce::Graphics& g) override;
     void mouseDown (const juce::MouseEvent& e) override;

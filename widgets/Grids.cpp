@@ -1,5 +1,6 @@
 #include "widgets/Grids.h"
 #include "model/ObjectType.h"
+#include "widgets/Pictures.h"
 
 namespace
 {
@@ -190,7 +191,16 @@ void StsGrid::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDet
 //==============================================================================
 void StsGrid::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colour (0xFF17181A));
+    // The row picture stretched over the list, prepared once per size.
+    if (background.getWidth() != getWidth() || background.getHeight() != getHeight())
+    {
+        background = juce::Image (juce::Image::ARGB, juce::jmax (1, getWidth()), juce::jmax (1, getHeight()), true);
+        juce::Graphics b (background);
+        b.drawImage (pictures::get (pictures::Id::gridRow), background.getBounds().toFloat(), juce::RectanglePlacement::stretchToFit);
+    }
+    g.setOpacity (0.9f);
+    g.drawImageAt (background, 0, 0);
+    g.setOpacity (1.0f);
 
     const int width = getWidth() - STRIP_WIDTH;
     const int last = juce::jmin (ids.size(), topRow + getVisibleRows() + 1);
@@ -209,12 +219,9 @@ void StsGrid::paint (juce::Graphics& g)
     g.setColour (juce::Colour (0xFF0A0A0B));
     g.fillRect (width, 0, STRIP_WIDTH, getHeight());
     if (! allRowsFit())
-    {
-        g.setColour (juce::Colour (0xFF4A4E55));
-        g.fillRoundedRectangle (thumbBounds().toFloat(), 4.0f);
-    }
-    g.setColour (juce::Colour (0x33FFFFFF));
-    g.fillRect (0, 0, getWidth(), 1);
+        g.drawImage (pictures::get (pictures::Id::gridThumb), thumbBounds().toFloat(), juce::RectanglePlacement::stretchToFit);
+    g.setOpacity (0.2f);
+    g.drawImageAt (background, 0, 0);
 }
 
 void StsGrid::paintRow (juce::Graphics& g, int row, juce::Rectangle<int> area, bool selected)

@@ -71,6 +71,7 @@ private:
     int scrollDirection = 1;
     bool draggingThumb = false;
     int thumbDragOffset = 0;
+    juce::Image background;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (StsGrid)
 };

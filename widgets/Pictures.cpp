@@ -1,5 +1,7 @@
 #include "widgets/Pictures.h"
 
+#include <functional>
+
 namespace pictures
 {
 namespace
@@ -65,6 +67,50 @@ void drawField (juce::Graphics& g, int w, int h, int part)
     g.drawRoundedRectangle (r.reduced (0.5f), 4.0f, 1.0f);
     g.setColour (Colour (0x30FFFFFF));
     g.drawLine (x + 3.0f, (float) h - 1.0f, x + totalWidth - 3.0f, (float) h - 1.0f, 1.0f);
+}
+
+void drawKey (juce::Graphics& g, juce::Rectangle<float> r, bool white, bool down)
+{
+    const auto top = white ? Colour (down ? 0xFFC9D8E6 : 0xFFF4F4F2) : Colour (down ? 0xFF3A4A5A : 0xFF202124);
+    const auto bottom = white ? Colour (down ? 0xFFAFC2D4 : 0xFFD8D8D4) : Colour (down ? 0xFF1E2A36 : 0xFF050506);
+    g.setGradientFill (juce::ColourGradient (top, 0, 0, bottom, 0, r.getHeight(), false));
+    g.fillRoundedRectangle (r.reduced (1.0f, 0.0f).withTrimmedTop (-6.0f), 5.0f);
+    g.setColour (Colour (0xFF000000));
+    g.drawRoundedRectangle (r.reduced (1.0f, 0.0f).withTrimmedTop (-6.0f), 5.0f, 1.0f);
+    if (! white)
+    {
+        g.setColour (Colour (0x30FFFFFF));
+        g.fillRoundedRectangle (r.reduced (5.0f, 0.0f).withTrimmedBottom (12.0f), 3.0f);
+    }
+}
+
+void drawDrawbar (juce::Graphics& g, int w, int h, Colour knob)
+{
+    // The shaft marked 8 down to 1, and the knob at its end.
+    g.setColour (Colour (0xFFE8E2D0));
+    g.fillRect (w / 2 - 6, 0, 12, h - 24);
+    g.setColour (Colour (0xFF3A3530));
+    g.setFont (juce::Font ("Arial", 9.0f, juce::Font::bold));
+    for (int mark = 8; mark >= 1; --mark)
+        g.drawText (juce::String (mark), w / 2 - 6, (8 - mark) * (h - 28) / 8, 12, (h - 28) / 8, juce::Justification::centred);
+    g.setColour (knob);
+    g.fillRoundedRectangle (2.0f, (float) h - 24.0f, (float) w - 4.0f, 22.0f, 4.0f);
+    g.setColour (knob.darker (0.5f));
+    g.drawRoundedRectangle (2.0f, (float) h - 24.0f, (float) w - 4.0f, 22.0f, 4.0f, 1.0f);
+}
+
+void drawKeyboard (juce::Graphics& g, int w, int h)
+{
+    g.fillAll (Colour (0xFF232528));
+    const float whiteWidth = (float) w / 75.0f;
+    g.setColour (Colour (0xFFD8D8D8));
+    for (int key = 0; key < 75; ++key)
+        g.fillRect ((float) key * whiteWidth + 0.5f, 0.0f, whiteWidth - 1.0f, (float) h);
+    static const int whiteIndex[12] = { 0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6 };
+    g.setColour (Colour (0xFF111111));
+    for (int note = 0; note < 128; ++note)
+        if (isBlackKey (note))
+            g.fillRect ((float) ((note / 12) * 7 + whiteIndex[note % 12]) * whiteWidth + whiteWidth * 0.65f, 0.0f, whiteWidth * 0.7f, (float) h * 0.6f);
 }
 
 juce::Image draw (Id id)
@@ -195,6 +241,112 @@ juce::Image draw (Id id)
             g.setColour (Colour (0xFF000000));
             g.drawVerticalLine (w - 1, 0, (float) h);
             break;
+        case Id::whiteKeyUp: case Id::whiteKeyDown: drawKey (g, all, true, id == Id::whiteKeyDown); break;
+        case Id::blackKeyUp: case Id::blackKeyDown: drawKey (g, all, false, id == Id::blackKeyDown); break;
+        case Id::keyPad:
+            g.setColour (Colour (0xFF2A2D31));
+            g.fillRoundedRectangle (all.reduced (2.0f), 6.0f);
+            g.setColour (Colour (0xFF4A4E55));
+            g.drawRoundedRectangle (all.reduced (2.0f), 6.0f, 1.5f);
+            break;
+        case Id::drawbarBrown: drawDrawbar (g, w, h, Colour (0xFF8A5A2B)); break;
+        case Id::drawbarWhite: drawDrawbar (g, w, h, Colour (0xFFEDE8DA)); break;
+        case Id::drawbarBlack: drawDrawbar (g, w, h, Colour (0xFF1A1A1A)); break;
+        case Id::wheelStrip:
+            for (int frame = 0; frame < 35; ++frame)
+            {
+                const juce::Rectangle<float> body (68.0f * (float) frame + 1.0f + 4.0f, 4.0f, 57.0f, 252.0f);
+                g.setGradientFill (juce::ColourGradient (Colour (0xFF101112), body.getX(), 0, Colour (0xFF3A3D42), body.getCentreX(), 0, true));
+                g.fillRoundedRectangle (body, 10.0f);
+                g.setColour (Colour (0x33FFFFFF));
+                for (int ridge = 0; ridge < 22; ++ridge)
+                    g.drawHorizontalLine ((int) body.getY() + 6 + (ridge * 11 + frame * 5) % 240, body.getX() + 3, body.getRight() - 3);
+                const float markY = body.getBottom() - 10.0f - (body.getHeight() - 20.0f) * (float) frame / 34.0f;
+                g.setColour (Colour (0xFFE0E0E0));
+                g.fillRect (body.getX() + 3, markY - 2.0f, body.getWidth() - 6, 4.0f);
+            }
+            break;
+        case Id::dataWheelStrip:
+            for (int position = 0; position < 36; ++position)
+            {
+                const juce::Rectangle<float> wheel (120.0f * (float) position + 4.0f, 4.0f, 96.0f, 96.0f);
+                g.setGradientFill (juce::ColourGradient (Colour (0xFF4A4E55), wheel.getTopLeft(), Colour (0xFF0B0C0D), wheel.getBottomRight(), false));
+                g.fillEllipse (wheel);
+                g.setColour (Colour (0xFF000000));
+                g.drawEllipse (wheel, 2.0f);
+                const float a = juce::degreesToRadians ((float) position * 10.0f);
+                const auto c = wheel.getCentre();
+                g.setColour (accent);
+                g.fillEllipse (c.x + std::sin (a) * 34.0f - 5.0f, c.y - std::cos (a) * 34.0f - 5.0f, 10.0f, 10.0f);
+            }
+            break;
+        case Id::keyboardLarge: case Id::keyboardSmall: drawKeyboard (g, w, h); break;
+        case Id::windowTools:
+            for (int row = 0; row < 2; ++row)
+            {
+                struct Tool { int x, width; };
+                for (const auto& t : { Tool { 0, 20 }, Tool { 20, 17 }, Tool { 37, 17 } })
+                {
+                    const juce::Rectangle<float> area ((float) t.x + 1.0f, (float) row * 15.0f + 1.0f, (float) t.width - 2.0f, 13.0f);
+                    g.setColour (row == 0 ? Colour (0xFF232528) : t.x == 37 ? Colour (0xFFB8322A) : Colour (0xFF3A6EA5));
+                    g.fillRoundedRectangle (area, 3.0f);
+                    g.setColour (Colour (0xFFDADADA));
+                    const auto c = area.getCentre();
+                    if (t.x == 0)
+                        g.drawLine (c.x - 4, c.y + 3, c.x + 4, c.y + 3, 1.5f);
+                    else if (t.x == 20)
+                        g.drawRect (juce::Rectangle<float> (c.x - 3.5f, c.y - 3.5f, 7, 7), 1.2f);
+                    else
+                    {
+                        g.drawLine (c.x - 3, c.y - 3, c.x + 3, c.y + 3, 1.5f);
+                        g.drawLine (c.x - 3, c.y + 3, c.x + 3, c.y - 3, 1.5f);
+                    }
+                }
+            }
+            break;
+        case Id::aboutBackground:
+        {
+            g.setGradientFill (juce::ColourGradient (Colour (0xFF1A1D21), 0, 0, Colour (0xFF08090A), 0, (float) h, false));
+            g.fillAll();
+            g.setColour (Colour (0x0CFFFFFF));
+            for (int line = 0; line < 40; ++line)
+                g.drawLine (0.0f, 420.0f + (float) line * 9.0f, (float) w, 380.0f + (float) line * 10.0f, 1.0f);
+            break;
+        }
+        case Id::gridRow:
+            verticalMetal (g, all, Colour (0xFF1D1F22), Colour (0xFF141517));
+            break;
+        case Id::gridThumb:
+            g.setColour (Colour (0xFF4A4E55));
+            g.fillRoundedRectangle (all.reduced (1.0f), 4.0f);
+            g.setColour (Colour (0x40FFFFFF));
+            for (int line = 0; line < 3; ++line)
+                g.drawHorizontalLine (h / 2 - 4 + line * 4, 6.0f, (float) w - 6.0f);
+            break;
+        case Id::meterPanel: case Id::meterPanelLit:
+            g.setColour (Colour (0xFF050505));
+            g.fillRoundedRectangle (all, 3.0f);
+            for (int segment = 0; segment < 16; ++segment)
+            {
+                const auto colour = segment >= 14 ? Colour (0xFFE04A3A) : segment >= 11 ? Colour (0xFFE0B43A) : accent;
+                g.setColour (id == Id::meterPanelLit ? colour : colour.withAlpha (0.12f));
+                g.fillRect (3.0f, (float) h - (float) (segment + 1) * 9.4f + 1.0f, (float) w - 6.0f, 7.4f);
+            }
+            break;
+        case Id::barPiece:
+            verticalMetal (g, all, Colour (0xFF2D3035), Colour (0xFF141517));
+            g.setColour (Colour (0xFF000000));
+            g.drawRect (all, 1.0f);
+            break;
+        case Id::panelBadge:
+            g.setColour (Colour (0xFF101214));
+            g.fillRoundedRectangle (all.reduced (1.0f), 6.0f);
+            g.setColour (Colour (0xFF457089));
+            g.drawRoundedRectangle (all.reduced (1.0f), 6.0f, 2.0f);
+            g.setColour (Colour (0xFFDADADA));
+            g.setFont (juce::Font ("Arial", 20.0f, juce::Font::bold));
+            g.drawText ("ZK7", all, juce::Justification::centred);
+            break;
         case Id::buttonBody: case Id::buttonBodyPressed: case Id::buttonEnd: case Id::buttonEndPressed:
         {
             const bool pressed = id == Id::buttonBodyPressed || id == Id::buttonEndPressed;
@@ -239,19 +391,75 @@ juce::Rectangle<int> sizeOf (Id id)
         case Id::sidePanel: return { 16, 798 };
         case Id::buttonBody: case Id::buttonBodyPressed: return { 200, 40 };
         case Id::buttonEnd: case Id::buttonEndPressed: return { 10, 40 };
+        case Id::whiteKeyUp: case Id::whiteKeyDown: return { 60, 390 };
+        case Id::blackKeyUp: case Id::blackKeyDown: return { 39, 237 };
+        case Id::keyPad: return { 100, 100 };
+        case Id::drawbarBrown: case Id::drawbarWhite: case Id::drawbarBlack: return { 32, 151 };
+        case Id::wheelStrip: return { 68 * 35, 260 };
+        case Id::dataWheelStrip: return { 120 * 36, 120 };
+        case Id::keyboardLarge: return { 505, 34 };
+        case Id::keyboardSmall: return { 341, 14 };
+        case Id::windowTools: return { 54, 30 };
+        case Id::aboutBackground: return { 1024, 768 };
+        case Id::gridRow: return { 8, 43 };
+        case Id::gridThumb: return { 22, 40 };
+        case Id::meterPanel: case Id::meterPanelLit: return { 25, 152 };
+        case Id::barPiece: return { 113, 17 };
+        case Id::panelBadge: return { 154, 59 };
     }
     return {};
 }
 
-juce::Image get (Id id)
+bool isBlackKey (int note)
 {
-    const auto hash = (juce::int64) 0x5A4B370000 + (juce::int64) id;
+    static const bool black[12] = { false, true, false, true, false, false, true, false, true, false, true, false };
+    return black[((note % 12) + 12) % 12];
+}
+
+namespace
+{
+juce::Image cached (juce::int64 hash, const std::function<juce::Image()>& make)
+{
     auto image = juce::ImageCache::getFromHashCode (hash);
     if (image.isNull())
     {
-        image = draw (id);
+        image = make();
         juce::ImageCache::addImageToCache (image, hash);
     }
     return image;
+}
+}
+
+juce::Image displayTile (int column, int row)
+{
+    return cached ((juce::int64) 0x5A4B380000 + column * 16 + row, [column, row]
+    {
+        // Each tile tints the display glass: hue by column, brightness by row.
+        auto image = blank (212, 103);
+        juce::Graphics g (image);
+        const auto glass = juce::Colour::fromHSV ((float) column / 21.0f, 0.35f, 0.16f + 0.03f * (float) row, 1.0f);
+        g.setGradientFill (juce::ColourGradient (glass.brighter (0.4f), 0, 0, glass.darker (0.6f), 0, 103, false));
+        g.fillRoundedRectangle (0.0f, 0.0f, 212.0f, 103.0f, 6.0f);
+        g.setColour (Colour (0x14FFFFFF));
+        g.fillRoundedRectangle (4.0f, 4.0f, 204.0f, 40.0f, 5.0f);
+        return image;
+    });
+}
+
+juce::Image categoryIcon (int column, int row)
+{
+    return cached ((juce::int64) 0x5A4B390000 + column * 16 + row, [column, row]
+    {
+        auto image = blank (49, 24);
+        juce::Graphics g (image);
+        g.setColour (juce::Colour::fromHSV ((float) column / 21.0f, 0.45f, 0.35f + 0.05f * (float) row, 1.0f));
+        g.fillRoundedRectangle (0.0f, 0.0f, 49.0f, 24.0f, 4.0f);
+        return image;
+    });
+}
+
+juce::Image get (Id id)
+{
+    return cached ((juce::int64) 0x5A4B370000 + (juce::int64) id, [id] { return draw (id); });
 }
 }

@@ -1,5 +1,6 @@
 #include "widgets/ProgramGrid.h"
 #include "widgets/Displays.h"
+#include "widgets/Pictures.h"
 
 void StsGrid_Prg::mouseDoubleClick (const juce::MouseEvent& e)
 {
@@ -18,8 +19,7 @@ void StsGrid_Prg::paintRow (juce::Graphics& g, int row, juce::Rectangle<int> are
     // The category icon: a chip tinted like the name display's tile, with the category's initial.
     const auto tile = LCD_Comp::tileFor (category, subCategory);
     const auto icon = juce::Rectangle<int> (area.getRight() - 58, area.getCentreY() - 12, 49, 24).toFloat();
-    g.setColour (juce::Colour::fromHSV ((float) tile.x / 21.0f, 0.45f, 0.35f + 0.05f * (float) tile.y, 1.0f));
-    g.fillRoundedRectangle (icon, 4.0f);
+    g.drawImageAt (pictures::categoryIcon (tile.x, tile.y), (int) icon.getX(), (int) icon.getY());
     g.setColour (juce::Colour (0xFFEEEEEE));
     g.setFont (juce::Font ("Arial", 10.0f, juce::Font::bold));
     g.drawText (LCD_Comp::categoryLine (category, 0).substring (0, 6), icon, juce::Justification::centred, false);
