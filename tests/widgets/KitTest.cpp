@@ -3,6 +3,7 @@
 #include "widgets/Displays.h"
 #include "widgets/ProgramGrid.h"
 #include "widgets/ValueMenu.h"
+#include "resources/Fonts.h"
 #include "model/ParDes.h"
 
 #include <gtest/gtest.h>
@@ -308,4 +309,28 @@ TEST (ValueMenus, OfferEveryValueWithAText)
     juce::PopupMenu empty;
     valuemenu::addValues (empty, 0, 5, [] (int v) { return juce::String (pardes::formatValue (v, 650)); });
     EXPECT_EQ (empty.getNumItems(), 0);
+}
+
+TEST (Look, ArialIsTheEmbeddedFaceEverywhere)
+{
+    // The look hands out the embedded Liberation Sans for "Arial": widths follow its metrics, not the machine's fonts.
+    const auto regular = embeddedSansRegular();
+    const juce::Font embedded (juce::Typeface::createSystemTypefaceFor (regular.data, regular.size));
+    const juce::Font arial ("Arial", 14.0f, juce::Font::plain);
+    EXPECT_FLOAT_EQ (arial.getStringWidthFloat ("VELMORAN ZK7: ON-LINE"),
+                     embedded.withHeight (14.0f).getStringWidthFloat ("VELMORAN ZK7: ON-LINE"));
+    EXPECT_EQ (arial.getTypefacePtr()->getName(), embedded.getTypefacePtr()->getName());
+    EXPECT_GT (juce::Font ("Arial", 14.0f, juce::Font::bold).getStringWidthFloat ("PROGRAM"), arial.getStringWidthFloat ("PROGRAM"));
+}
+
+TEST (Look, ALitButtonIsOutlinedInBlue)
+{
+    StsBut button ("PROGRAM", 301, false, 13.0f, 36);
+    button.setBounds (0, 0, 96, 44);
+    auto image = button.createComponentSnapshot (button.getLocalBounds());
+    EXPECT_EQ (image.getPixelAt (48, 4), juce::Colour (0xFF7E7E7E));
+    button.setLit (true);
+    image = button.createComponentSnapshot (button.getLocalBounds());
+    EXPECT_EQ (image.getPixelAt (48, 4), juce::Colour (0xFF0063E8));
+    EXPECT_EQ (image.getPixelAt (48, 10), juce::Colour (0xFF292929));
 }
