@@ -191,16 +191,17 @@ void StsGrid::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDet
 //==============================================================================
 void StsGrid::paint (juce::Graphics& g)
 {
-    // The row picture stretched over the list, prepared once per size.
+    // The row picture stretched over the list at 0.9 on black, prepared once per size,
+    // so each repaint starts with one opaque copy.
     if (background.getWidth() != getWidth() || background.getHeight() != getHeight())
     {
-        background = juce::Image (juce::Image::ARGB, juce::jmax (1, getWidth()), juce::jmax (1, getHeight()), true);
+        background = juce::Image (juce::Image::RGB, juce::jmax (1, getWidth()), juce::jmax (1, getHeight()), true);
         juce::Graphics b (background);
+        b.fillAll (juce::Colours::black);
+        b.setOpacity (0.9f);
         b.drawImage (pictures::get (pictures::Id::gridRow), background.getBounds().toFloat(), juce::RectanglePlacement::stretchToFit);
     }
-    g.setOpacity (0.9f);
     g.drawImageAt (background, 0, 0);
-    g.setOpacity (1.0f);
 
     const int width = getWidth() - STRIP_WIDTH;
     const int last = juce::jmin (ids.size(), topRow + getVisibleRows() + 1);
@@ -220,8 +221,6 @@ void StsGrid::paint (juce::Graphics& g)
     g.fillRect (width, 0, STRIP_WIDTH, getHeight());
     if (! allRowsFit())
         g.drawImage (pictures::get (pictures::Id::gridThumb), thumbBounds().toFloat(), juce::RectanglePlacement::stretchToFit);
-    g.setOpacity (0.2f);
-    g.drawImageAt (background, 0, 0);
 }
 
 void StsGrid::paintRow (juce::Graphics& g, int row, juce::Rectangle<int> area, bool selected)
