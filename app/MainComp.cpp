@@ -65,6 +65,7 @@ MainComp::~MainComp()
     keyboard.reset();
     midiSetup.reset();
     about.reset();
+    programBrowser.reset();
     leftSide.reset();
     rightSide.reset();
     appBar.reset();
@@ -72,7 +73,7 @@ MainComp::~MainComp()
 }
 
 //==============================================================================
-void MainComp::showPage (int code, bool show, int objectType, int, int)
+void MainComp::showPage (int code, bool show, int objectType, int index, int value)
 {
     switch (code)
     {
@@ -103,6 +104,8 @@ void MainComp::showPage (int code, bool show, int objectType, int, int)
             break;
 
         default:
+            if (objectType == page::KIND_PROGRAM)
+                showProgramBrowser (index, value);
             if (const int shown = page::pageOfKind (objectType); shown != 0)
                 midi.recordPage (shown);
             break;
@@ -115,6 +118,8 @@ void MainComp::closeEditors()
 {
     if (controls != nullptr)
         controls->setVisible (false);
+    if (programBrowser != nullptr && programBrowser->isOpen())
+        programBrowser->hide();
     setKeyboardOpen (midi.keyboardOpen);
 }
 
@@ -134,6 +139,47 @@ void MainComp::setMode (int mode)
                   midi.getChannelProgram (midi.currentChannel - 1));
     else
         showPage (page::MULTI_BROWSER, true, page::KIND_MULTI, 0, midi.getMulti());
+}
+
+void MainComp::showProgramBrowser (int channel, int program)
+{
+    if (programBrowser == nullptr)
+    {
+        programBrowser = std::make_unique<iPrgSelClass> (processor);
+        programBrowser->addListener (this);
+        addChildComponent (*programBrowser);
+    }
+    const int w = getWidth() - 32;
+    programBrowser->setBounds (16 + (w - 950) / 2, 126, 950, 598);
+    programBrowser->showFor (channel);
+    programBrowser->refreshLcd (channel, program);
+    programBrowser->reveal (program);
+    footer->toFront (false);
+}
+
+void MainComp::iPrgSelCommand (juce::int64 word)
+{
+    const int code = command::code (word), arg = command::arg (word);
+    const int channel = command::target (word) & 15, kind = command::target (word) >> 4;
+    const int value = command::value (word);
+
+    switch (code)
+    {
+        case command::SELECTED:
+        case command::SELECTED_BY_PROGRAM:
+            if (kind == page::KIND_PROGRAM)
+            {
+                midi.setValue (slots::channelSlot (channel, arg), value, code == command::SELECTED);
+                if (programBrowser != nullptr)
+                    programBrowser->refreshLcd (channel, value);
+            }
+            break;
+        case command::CLOSE:
+            showPage (page::PROGRAM_BROWSER, false, page::KIND_PROGRAM, channel);
+            break;
+        default:
+            break;   // the editors, the info page and the parameter page come with their own pages
+    }
 }
 
 void MainComp::lightModeButtons()
@@ -430,7 +476,6 @@ void MainComp::parameterMessage (int value, int address)
 {
     if (value >= 32770)
         value -= 65536;
-    juce::ignoreUnused (value);
 
     if ((address >> 16) != state::PARAMETER_KIND)
         return;
@@ -444,6 +489,9 @@ void MainComp::parameterMessage (int value, int address)
     else if (midi.getSlots().exists (slot) && midi.getSlots().info (slot).kind == slots::KIND_CONTROLLER
              && controls != nullptr && controls->isVisible())
         controls->refresh();
+    else if (midi.getSlots().exists (slot) && midi.getSlots().info (slot).sendMethod == slots::SEND_CHANNEL_VALUE
+             && programBrowser != nullptr && programBrowser->isOpen())
+        programBrowser->refreshLcd (midi.getSlots().info (slot).channel, value);
 }
 
 void MainComp::timerCallback()
@@ -481,6 +529,8 @@ void MainComp::resized()
     footer->setBounds (16, getHeight() - 24, 1028, 20);
     if (controls != nullptr && controls->isVisible())
         controls->setBounds (16, HEADER_HEIGHT, w, getHeight() - 84);
+    if (programBrowser != nullptr && programBrowser->isOpen())
+        programBrowser->setBounds (16 + (w - 950) / 2, 126, 950, 598);
     if (midiSetup != nullptr)
         midiSetup->setBounds (0, HEADER_HEIGHT, getWidth(), getHeight() - 84);
 

@@ -3,6 +3,7 @@
 #include "app/MIDI_Setup.h"
 #include "app/Shell.h"
 #include "arrange/DaduRAAudioProcessor.h"
+#include "browse/iPrgSelClass.h"
 #include "perform/KeyBrd.h"
 #include "widgets/Displays.h"
 
@@ -16,6 +17,7 @@ class MainComp : public juce::AudioProcessorEditor,
                  public stateListener,
                  private MIDI_SetupListener,
                  public winToolListener,
+                 public iPrgSelListener,
                  private juce::Timer,
                  private juce::AsyncUpdater
 {
@@ -50,6 +52,8 @@ public:
     void stateMessage (int word) override;
     void parameterMessage (int value, int address) override;
     void winToolCommand (int code) override;
+    /** The program browser's commands: 7 choose and send, 14 choose silently, 13 hide. */
+    void iPrgSelCommand (juce::int64 word) override;
 
     /** What the app bar's buttons do, with the bar's ordering rules. */
     void appBarCommand (int code);
@@ -61,6 +65,7 @@ public:
     AboutPanel* getAboutPanel() const { return about.get(); }
     MIDI_Setup* getMidiSetup() const { return midiSetup.get(); }
     kontrols* getControlsPage() const { return controls.get(); }
+    iPrgSelClass* getProgramBrowser() const { return programBrowser.get(); }
 
     void paint (juce::Graphics& g) override;
     void resized() override;
@@ -76,6 +81,7 @@ private:
     void setKeyboardOpen (bool open);
     void keyboardReleased();
     void lightModeButtons();
+    void showProgramBrowser (int channel, int program);
 
     DaduRAAudioProcessor& processor;
     MidiCntrState& midi;
@@ -88,6 +94,7 @@ private:
     std::unique_ptr<AboutPanel> about;
     std::unique_ptr<MIDI_Setup> midiSetup;
     std::unique_ptr<kontrols> controls;
+    std::unique_ptr<iPrgSelClass> programBrowser;
 
     int pendingSlot = 0;
     int modeShown = 0;
