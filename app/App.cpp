@@ -17,8 +17,8 @@ HelloWorldWindow::HelloWorldWindow()
     setResizable (true, false);
     setVisible (true);
     setBounds (0, 0, 1024, 768);
-    // The footer's computer-keyboard player takes the letter keys.
-    main->getFooter().getPlayer().grabKeyboardFocus();
+    // The main component passes letter keys to the footer's computer-keyboard player.
+    main->grabKeyboardFocus();
 }
 
 HelloWorldWindow::~HelloWorldWindow()

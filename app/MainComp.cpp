@@ -16,7 +16,7 @@ MainComp::MainComp (DaduRAAudioProcessor* p)
       midi (p->getMidi())
 {
     setOpaque (true);
-    setWantsKeyboardFocus (false);
+    setWantsKeyboardFocus (true);   // clicks on pages that want no focus leave it here, for the key player
 
     leftSide = std::make_unique<WoodSide> (false);
     rightSide = std::make_unique<WoodSide> (true);
@@ -155,6 +155,9 @@ void MainComp::showProgramBrowser (int channel, int program)
     programBrowser->refreshLcd (channel, program);
     programBrowser->reveal (program);
     footer->toFront (false);
+    // Focus stays with the key player; the search field takes it when clicked.
+    if (isShowing())
+        grabKeyboardFocus();
 }
 
 void MainComp::iPrgSelCommand (juce::int64 word)

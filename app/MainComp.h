@@ -69,6 +69,9 @@ public:
 
     void paint (juce::Graphics& g) override;
     void resized() override;
+    /** Letter keys reach the footer's player from wherever the pointer last clicked (text fields keep theirs). */
+    bool keyPressed (const juce::KeyPress& key) override { return footer->getPlayer().keyPressed (key); }
+    bool keyStateChanged (bool isKeyDown) override { return footer->getPlayer().keyStateChanged (isKeyDown); }
 
 private:
     void timerCallback() override;

@@ -141,10 +141,7 @@ void AppBar::mouseDrag (const juce::MouseEvent& e)
 }
 
 //==============================================================================
-KeyPlayClass::KeyPlayClass (MidiCntrState& state) : midi (state)
-{
-    setWantsKeyboardFocus (true);
-}
+KeyPlayClass::KeyPlayClass (MidiCntrState& state) : midi (state) {}
 
 int KeyPlayClass::offsetOf (juce::juce_wchar c)
 {
@@ -225,7 +222,7 @@ bool KeyPlayClass::keyStateChanged (bool)
 
 void KeyPlayClass::paint (juce::Graphics& g)
 {
-    g.setColour (juce::Colour (hasKeyboardFocus (false) ? 0xFF71ADFF : 0xFF8A8A8A));
+    g.setColour (juce::Colour (0xFF71ADFF));
     g.setFont (juce::Font ("Arial", 11.0f, juce::Font::plain));
     g.drawText (status.isEmpty() ? juce::String ("Keys: z s x d c ... m, o/p octave") : status, getLocalBounds(), juce::Justification::centred, true);
 }

@@ -51,6 +51,8 @@ public:
 
     void paint (juce::Graphics& g) override;
     void resized() override;
+    /** A click elsewhere on the page must not send the keyboard into the search field. */
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override { return nullptr; }
 
 private:
     void buttonClicked (StsBut* button, int id) override;

@@ -42,7 +42,7 @@ wait_for_exit() {
 
 # Screen positions: the window sits at (0, 0); its content is inset by a 4-pixel border.
 ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19)
-IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600)
+IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600); PROGRAM_ROW3=(160 246)
 
 start_editor
 xdotool getwindowgeometry "$window" | grep -q "Geometry: 1024x768" || fail "window is not 1024 x 768"
@@ -63,9 +63,15 @@ shot 03-midi-setup-virtual
 grep -q '|ZK7 Virtual Instrument|^^|ZK7 Virtual Instrument|' "$library/velmipzk7.dat" || fail "the port choice was not saved"
 
 click "${SETUP_OK[@]}"
+
+# A click on the third row of the program list plays program 3 on channel 1.
+click "${PROGRAM_ROW3[@]}" 1
+shot 04-program-chosen
+[ "$(received "f0 07 46 01 00 20 00 00 03 f7")" -ge 1 ] || fail "choosing program 3 did not reach the instrument"
+
 click "${KEYS[@]}"
 click "${WHITE_KEY[@]}" 1
-shot 04-keyboard-drawer
+shot 05-keyboard-drawer
 [ "$(received "90 ")" -ge 1 ] || fail "no note on reached the virtual instrument"
 [ "$(received "80 ")" -ge 1 ] || fail "no note off reached the virtual instrument"
 
@@ -89,7 +95,7 @@ grep -q '|ZK7 Virtual Instrument|^^|ZK7 Virtual Instrument|' "$library/velmipzk7
 : > "$log"
 start_editor
 sleep 1.5
-shot 05-second-start-on-line
+shot 06-second-start-on-line
 [ "$(received "f0 7e 7f 06 01 f7")" -ge 1 ] || fail "the second start did not reach the virtual instrument"
 kill -TERM "$pid"
 wait_for_exit
