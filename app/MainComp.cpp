@@ -65,6 +65,7 @@ MainComp::~MainComp()
     keyboard.reset();
     midiSetup.reset();
     about.reset();
+    parameterSelector.reset();
     programBrowser.reset();
     leftSide.reset();
     rightSide.reset();
@@ -160,6 +161,17 @@ void MainComp::showProgramBrowser (int channel, int program)
         grabKeyboardFocus();
 }
 
+void MainComp::openParameterSelector (VlmCont& control)
+{
+    if (parameterSelector == nullptr)
+    {
+        parameterSelector = std::make_unique<i_Control>();
+        addChildComponent (*parameterSelector);
+    }
+    parameterSelector->setBounds (0, 0, getWidth(), getHeight());
+    parameterSelector->open (control);
+}
+
 void MainComp::iPrgSelCommand (juce::int64 word)
 {
     const int code = command::code (word), arg = command::arg (word);
@@ -179,6 +191,10 @@ void MainComp::iPrgSelCommand (juce::int64 word)
             break;
         case command::CLOSE:
             showPage (page::PROGRAM_BROWSER, false, page::KIND_PROGRAM, channel);
+            break;
+        case command::OPEN_SELECTOR:
+            if (programBrowser != nullptr && programBrowser->getFavourites() != nullptr)
+                openParameterSelector (programBrowser->getFavourites()->getAssignControl());
             break;
         default:
             break;   // the editors, the info page and the parameter page come with their own pages

@@ -66,6 +66,7 @@ public:
     MIDI_Setup* getMidiSetup() const { return midiSetup.get(); }
     kontrols* getControlsPage() const { return controls.get(); }
     iPrgSelClass* getProgramBrowser() const { return programBrowser.get(); }
+    i_Control* getParameterSelector() const { return parameterSelector.get(); }
 
     void paint (juce::Graphics& g) override;
     void resized() override;
@@ -85,6 +86,7 @@ private:
     void keyboardReleased();
     void lightModeButtons();
     void showProgramBrowser (int channel, int program);
+    void openParameterSelector (VlmCont& control);
 
     DaduRAAudioProcessor& processor;
     MidiCntrState& midi;
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<MIDI_Setup> midiSetup;
     std::unique_ptr<kontrols> controls;
     std::unique_ptr<iPrgSelClass> programBrowser;
+    std::unique_ptr<i_Control> parameterSelector;
 
     int pendingSlot = 0;
     int modeShown = 0;

@@ -209,8 +209,68 @@ void iPrgSelClass::chooseSelected()
         emitCode (command::SELECTED, grid.getSelectedId());
 }
 
+void iPrgSelClass::showFavourites()
+{
+    if (favourites == nullptr)
+    {
+        favourites = std::make_unique<FavoriteCont> (processor, Favourites::PROGRAM);
+        favourites->addChangeListener (this);
+        addChildComponent (*favourites);
+    }
+    favourites->refreshButtons();
+    favourites->setBounds (getLocalBounds());
+    favourites->setVisible (true);
+    favourites->toFront (false);
+}
+
+void iPrgSelClass::favouriteEvent (juce::int64 word)
+{
+    const int index = command::arg (word);
+    switch (command::code (word))
+    {
+        case FavBut::PRESSED:
+        {
+            favourites->lightOnly (index);
+            const auto& table = midi.favourites;
+            if (table.isEmpty (index))
+                break;
+            if (table.kindOf (index) == Favourites::PROGRAM)
+            {
+                setListMode (ALL, false);
+                grid.selectId (table.idOf (index), true);
+            }
+            else
+                emitCode (24, table.idOf (index));   // a multi: switch to multi mode
+            break;
+        }
+        case FavBut::HELD:
+            favourites->setSlotBeingAssigned (index);
+            emitCode (command::OPEN_SELECTOR, 0);
+            break;
+        case command::VALUE_CHANGED:
+        {
+            const int id = command::value (word);
+            favourites->assignFavourite (index, Favourites::PROGRAM, id);
+            if (id > 0)
+            {
+                setListMode (ALL, false);
+                reveal (id);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
 void iPrgSelClass::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
+    if (favourites != nullptr && source == favourites.get())
+    {
+        for (const auto word : favourites->events.takeAll())
+            favouriteEvent (word);
+        return;
+    }
     if (source != &grid)
         return;
     for (const auto word : grid.pending.takeAll())
@@ -242,7 +302,8 @@ void iPrgSelClass::buttonClicked (StsBut*, int id)
             case INFO_ID: if (bank.exists (shown)) emitCode (command::INFO_PAGE, shown); break;
             case CLOSE_ID: emitCode (command::CLOSE, shown); break;
             case PARAMETERS_ID: emitCode (25, shown); break;
-            default: break;   // FAVORITES: the favourites panel comes with its own page
+            case FAVORITES_ID: showFavourites(); break;
+            default: break;
         }
     }
 }

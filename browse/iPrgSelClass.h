@@ -1,6 +1,7 @@
 #pragma once
 
 #include "arrange/DaduRAAudioProcessor.h"
+#include "browse/FavoriteCont.h"
 #include "widgets/Displays.h"
 #include "widgets/ProgramGrid.h"
 
@@ -44,6 +45,10 @@ public:
     void refreshLcd (int channel, int program);
     void reveal (int id);
 
+    /** Opens the favourites over the page (created on first use). */
+    void showFavourites();
+    FavoriteCont* getFavourites() const { return favourites.get(); }
+
     StsGrid_Prg& getGrid() { return grid; }
     const juce::String& getTypedNumber() const { return typed; }
     LCD_Comp& getLcd() { return lcd; }
@@ -63,6 +68,7 @@ private:
     void emitCode (int code, int value);
     void relist();
     void chooseSelected();
+    void favouriteEvent (juce::int64 word);
 
     DaduRAAudioProcessor& processor;
     MidiCntrState& midi;
@@ -73,6 +79,7 @@ private:
     LCD_Comp lcd { 0, 230, 110 };
     juce::TextEditor search;
     juce::OwnedArray<StsBut> bankButtons, categoryButtons, keys, bottomButtons;
+    std::unique_ptr<FavoriteCont> favourites;
 
     int channel = 0;
     bool open = false;

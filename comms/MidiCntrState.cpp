@@ -8,6 +8,7 @@ MidiCntrState::MidiCntrState (std::unique_ptr<MidiPortDriver> driver, std::uniqu
     : portDriver (std::move (driver)), objectStore (std::move (store)), libraryFolder (std::move (folder))
 {
     loadSettings();
+    loadFavourites();
     settings.validatedChannel();
     currentChannel = 1;
 
@@ -26,6 +27,7 @@ MidiCntrState::~MidiCntrState()
     stopTimer();
     cancelPendingUpdate();
     saveSettings();
+    saveFavourites();
 
     if (objectStore != nullptr)
         objectStore->saveBanks();
@@ -38,6 +40,18 @@ MidiCntrState::~MidiCntrState()
 //==============================================================================
 void MidiCntrState::loadSettings() { settings.load (libraryFolder.getChildFile (library::SETTINGS_FILE)); }
 void MidiCntrState::saveSettings() { settings.save (libraryFolder.getChildFile (library::SETTINGS_FILE)); }
+
+void MidiCntrState::loadFavourites()
+{
+    const auto data = library::readWhole (libraryFolder.getChildFile (library::FAVORITES_FILE));
+    favourites.load (Bytes (static_cast<const uint8_t*> (data.getData()), static_cast<const uint8_t*> (data.getData()) + data.getSize()));
+}
+
+void MidiCntrState::saveFavourites()
+{
+    const auto& table = favourites.getTable();
+    library::writeAtomically (libraryFolder.getChildFile (library::FAVORITES_FILE), table.data(), table.size());
+}
 
 void MidiCntrState::recordPage (int pageCode)
 {

@@ -6,6 +6,7 @@
 #include "comms/SysExAssembler.h"
 #include "comms/ObjectStore.h"
 #include "comms/ValueSlots.h"
+#include "model/Favourites.h"
 
 #include <atomic>
 
@@ -125,6 +126,11 @@ public:
     // Settings and the object store
     MidiSettings& getSettings() { return settings; }
     const juce::File& getLibraryFolder() const { return libraryFolder; }
+
+    /** The favourites, kept in "Favorites.dat": loaded at start, written after each change and at the end. */
+    Favourites favourites;
+    void loadFavourites();
+    void saveFavourites();
     void loadSettings();
     void saveSettings();
     ObjectStore* getObjectStore() const { return objectStore.get(); }

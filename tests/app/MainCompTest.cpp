@@ -203,7 +203,7 @@ TEST_F (LibraryConfinementTest, ProgramWritesOnlyInsideItsLibraryFolder)
         ++written;
         EXPECT_TRUE (f.isAChildOf (folder)) << f.getFullPathName();
     }
-    EXPECT_EQ (written, 2);   // the settings and the preset bank
+    EXPECT_EQ (written, 3);   // the settings, the favourites and the preset bank
     EXPECT_TRUE (folder.getChildFile ("velmipzk7.dat").existsAsFile());
     EXPECT_TRUE (folder.getChildFile ("ZK7 Preset bank.arrbank").existsAsFile());
 }
