@@ -3,6 +3,7 @@
 #include "widgets/Displays.h"
 #include "widgets/ProgramGrid.h"
 #include "widgets/ValueMenu.h"
+#include "widgets/NameSlot.h"
 #include "resources/Fonts.h"
 #include "model/ParDes.h"
 
@@ -333,4 +334,36 @@ TEST (Look, ALitButtonIsOutlinedInBlue)
     image = button.createComponentSnapshot (button.getLocalBounds());
     EXPECT_EQ (image.getPixelAt (48, 4), juce::Colour (0xFF0063E8));
     EXPECT_EQ (image.getPixelAt (48, 10), juce::Colour (0xFF292929));
+}
+
+TEST (NameSlots, TwoLineBreaking)
+{
+    struct Case { const char* name; const char* line1; const char* line2; };
+    const Case cases[] = {
+        { "Standard Grand", "Standard", "Grand" },
+        { "Big Hall Strings Pad", "Big Hall", "Strings Pad" },          // spaces at 3 and 7: the second one
+        { "Ab Cd Efghijklm", "Ab Cd", "Efghijklm" },                    // spaces at 2 and 5
+        { "Mo Tubular", "Mo", "Tubular" },                              // no second space: the first
+        { "Short", "Short", "" },                                       // nine or fewer characters
+        { "Nospacesatallhere", "Nospacesatallhere", "" },
+        { "Dyn 9ft Grand       ", "Dyn 9ft", "Grand" },                 // a padded bank name
+        { "Twenty Characters Xy", "Twenty", "Characters Xy" },          // the last character stays
+    };
+    for (const auto& c : cases)
+    {
+        const auto [line1, line2] = NameSlot::breakName (c.name);
+        EXPECT_EQ (line1, c.line1) << c.name;
+        EXPECT_EQ (line2, c.line2) << c.name;
+    }
+}
+
+TEST (NameSlots, AClickAsksForTheChannel)
+{
+    NameSlot slot (NameSlot::FULL, 3);
+    slot.mouseDown (press (slot, 5, 5));
+    slot.mouseUp (press (slot, 5, 5));
+    const auto words = slot.pending.takeAll();
+    ASSERT_EQ (words.size(), 1);
+    EXPECT_EQ (command::code (words[0]), 12);
+    EXPECT_EQ (command::target (words[0]), 0xB3);
 }
