@@ -1,0 +1,129 @@
+#include "support/Mouse.h"
+#include "support/VirtualRig.h"
+#include "perform/ChMixerComp.h"
+
+TEST (MixerLayout, LeftMarginCentresTheStripsOrIsZero)
+{
+    struct Case { int width, margin; };
+    for (auto c : { Case { 1000, 13 }, Case { 944, 0 }, Case { 974, 0 }, Case { 1200, 113 }, Case { 100, 0 } })
+        EXPECT_EQ (ChMixerComp::leftMarginFor (c.width), c.margin) << c.width;
+}
+
+class MixerTest : public VirtualRigTest
+{
+protected:
+    void SetUp() override
+    {
+        VirtualRigTest::SetUp();
+        mixer = std::make_unique<ChMixerComp> (*processor);
+        mixer->setSize (1000, 678);
+        settle();
+    }
+
+    void TearDown() override
+    {
+        mixer.reset();
+        VirtualRigTest::TearDown();
+    }
+
+    juce::Array<juce::int64> takeCommands() { return mixer->pending.takeAll(); }
+
+    std::unique_ptr<ChMixerComp> mixer;
+};
+
+TEST_F (MixerTest, StripsSitAfterTheMargin)
+{
+    EXPECT_EQ (mixer->getHeader().getBounds(), juce::Rectangle<int> (13, 0, 1000, 62));
+    EXPECT_EQ (mixer->strip (5).getBounds(), juce::Rectangle<int> (13 + 305, 62, 58, 564));
+}
+
+TEST_F (MixerTest, MeterKeepsTheHigherVelocity)
+{
+    mixer->meter (3, 90);
+    mixer->meter (3, 60);
+    EXPECT_EQ (mixer->strip (3).meterDisplay.getLevel(), 90);
+    mixer->meter (3, 100);
+    EXPECT_EQ (mixer->strip (3).meterDisplay.getLevel(), 100);
+    mixer->meter (16, 127);   // no such channel
+    mixer->meter (-1, 127);
+}
+
+TEST_F (MixerTest, ProgramShowsNumberNameAndCategory)
+{
+    const auto& bank = store().programs.bank;
+    const int program = 12;
+    ASSERT_TRUE (bank.exists (program));
+
+    midi().setChannelProgram (4, program, false);
+    mixer->showValue (slots::programSlot (4), program);
+
+    const auto [line1, line2] = NameSlot::breakName (bank.getName (program));
+    EXPECT_EQ (mixer->getHeader().slot (4).getLine1(), line1);
+    EXPECT_EQ (mixer->getHeader().slot (4).getLine2(), line2);
+}
+
+TEST_F (MixerTest, ValuesArrivingAreShownAndClampedToTheControl)
+{
+    mixer->showValue (slots::channelSlot (2, slots::PAN), -20);
+    EXPECT_EQ (mixer->strip (2).control (slots::PAN).getValue(), -20);
+    mixer->showValue (slots::channelSlot (2, slots::LEVEL), 99);
+    EXPECT_EQ (mixer->strip (2).control (slots::LEVEL).getValue(), 24);
+
+    // Slots outside the strips' fourteen controls, or not channel blocks, change nothing.
+    mixer->showValue (slots::channelSlot (2, slots::PROGRAM_NUMBER), 5);
+    mixer->showValue (slots::controllerSlot (2, 10), 5);
+    mixer->showValue (-1, 5);
+    mixer->showValue (slots::SLOT_COUNT, 5);
+    EXPECT_EQ (mixer->strip (2).control (slots::PAN).getValue(), -20);
+}
+
+TEST_F (MixerTest, DraggingPanStoresAndSendsTheParameter)
+{
+    auto& pan = mixer->strip (4).control (slots::PAN);
+    mixer->valueReported (&pan, command::make (StsCont::DRAGGED, slots::PAN, 4, -20));
+    settle();
+
+    EXPECT_EQ (midi().getValue (slots::channelSlot (4, slots::PAN)), -20);
+    EXPECT_EQ (pan.getValue(), -20);
+    EXPECT_EQ (instrument->getParameter (4, 1, 0, 1, 0, 22), -20);
+    EXPECT_TRUE (takeCommands().isEmpty());
+}
+
+TEST_F (MixerTest, OnlyGesturesChangeValues)
+{
+    auto& send = mixer->strip (1).control (slots::AUX1_LEVEL);
+    const int before = midi().getValue (slots::channelSlot (1, slots::AUX1_LEVEL));
+    mixer->valueReported (&send, command::make (StsCont::FIELD_CLICKED, slots::AUX1_LEVEL, 1, before + 7));
+    EXPECT_EQ (midi().getValue (slots::channelSlot (1, slots::AUX1_LEVEL)), before);
+
+    StsCont stranger;
+    mixer->valueReported (&stranger, command::make (StsCont::DRAGGED, 0, 0, 5));
+    EXPECT_TRUE (takeCommands().isEmpty());
+}
+
+TEST_F (MixerTest, WheelOverInsertStepsTheChainAndChoosesTheChannel)
+{
+    auto& insert = mixer->strip (6).control (slots::INSERT_FX_CHAIN);
+    const int before = insert.getValue();
+    insert.mouseWheelMove (press (insert, 10, 10), wheel (1.0f));
+
+    const int after = midi().getValue (slots::channelSlot (6, slots::INSERT_FX_CHAIN));
+    EXPECT_EQ (std::abs (after - before), 1);
+    const auto commands = takeCommands();
+    ASSERT_EQ (commands.size(), 1);
+    EXPECT_EQ (command::code (commands[0]), ChMixerComp::CHANNEL_CHOSEN);
+    EXPECT_EQ (command::target (commands[0]), 16 * slots::INSERT_FX_CHAIN + 6);
+}
+
+TEST_F (MixerTest, HeaderClickChoosesItsChannel)
+{
+    auto& slot = mixer->getHeader().slot (9);
+    slot.mouseUp (press (slot, 5, 5));
+    settle();
+
+    const auto commands = takeCommands();
+    ASSERT_EQ (commands.size(), 1);
+    EXPECT_EQ (command::code (commands[0]), ChMixerComp::CHANNEL_CHOSEN);
+    EXPECT_EQ (command::target (commands[0]), 0xB0 + 9);
+    EXPECT_TRUE (slot.pending.takeAll().isEmpty());
+}
