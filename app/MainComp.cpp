@@ -43,6 +43,10 @@ MainComp::MainComp (DaduRAAudioProcessor* p)
     midi.sendIdentityRequest();
     uiBuilt = true;
 
+    mixer = std::make_unique<ChMixerComp> (processor);
+    mixer->addChangeListener (this);
+    addChildComponent (*mixer);
+
     if (! midi.aboutShown)
     {
         showAbout (true, true);
@@ -61,6 +65,7 @@ MainComp::~MainComp()
     midi.removeStateListener (this);
     stopTimer();
     cancelPendingUpdate();
+    mixer.reset();
     controls.reset();
     keyboard.reset();
     midiSetup.reset();
@@ -100,6 +105,9 @@ void MainComp::showPage (int code, bool show, int objectType, int index, int val
             break;
 
         case page::MIXER:
+            showMixer (getHeight() - 84);
+            break;
+
         case page::MULTI_EDITOR:
             midi.recordPage (code);
             break;
@@ -119,6 +127,8 @@ void MainComp::closeEditors()
 {
     if (controls != nullptr)
         controls->setVisible (false);
+    if (mixer->isShown())
+        mixer->hideMixer();
     if (programBrowser != nullptr && programBrowser->isOpen())
         programBrowser->hide();
     setKeyboardOpen (midi.keyboardOpen);
@@ -155,10 +165,40 @@ void MainComp::showProgramBrowser (int channel, int program)
     programBrowser->showFor (channel);
     programBrowser->refreshLcd (channel, program);
     programBrowser->reveal (program);
+    // Program mode: the mixer's header row stands above the browser with the sixteen channels' programs.
+    if (processor.getInstrumentMode() == 1)
+        showMixer (ChMixerComp::HEADER_HEIGHT);
     footer->toFront (false);
     // Focus stays with the key player; the search field takes it when clicked.
     if (isShowing())
         grabKeyboardFocus();
+}
+
+void MainComp::showMixer (int height)
+{
+    mixer->setBounds (16, HEADER_HEIGHT, getWidth() - 32, height);
+    mixer->showMixer (height != ChMixerComp::HEADER_HEIGHT);
+    mixer->toFront (false);
+}
+
+void MainComp::mixerCommand (juce::int64 word)
+{
+    const int channel = command::target (word) & 15, kind = command::target (word) >> 4;
+    midi.currentChannel = channel + 1;
+    if (command::code (word) != ChMixerComp::CHANNEL_CHOSEN)
+        return;
+    if (kind == page::KIND_PROGRAM)
+        selectChannel (channel);
+    else if (kind != slots::INSERT_FX_CHAIN && kind != slots::AUX1_FX_CHAIN && kind != slots::AUX2_FX_CHAIN)
+        showPage (0, true, kind, channel);
+}
+
+void MainComp::selectChannel (int channel)
+{
+    midi.currentChannel = channel + 1;
+    if (processor.getInstrumentMode() == 1)
+        midi.sendSysEx (protocol::selectChannel (channel));
+    showPage (0, true, page::KIND_PROGRAM, channel, midi.getChannelProgram (channel));
 }
 
 void MainComp::openParameterSelector (VlmCont& control)
@@ -411,6 +451,11 @@ void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
         appBarCommand (appBar->getCode());
     else if (source == footer.get())
         footerCommand (footer->getCode(), footer->getDragPosition());
+    else if (source == mixer.get() && mixer->isShown())
+    {
+        for (auto word : mixer->pending.takeAll())
+            mixerCommand (word);
+    }
     else if (about != nullptr && source == about.get())
     {
         const bool startUp = about->startUpInstance;
@@ -466,10 +511,15 @@ void MainComp::stateMessage (int word)
             if (data1 == 1 && controlsShown)
                 controls->refresh();
             break;
+        case state::NOTE_ON:
+            if (mixer->isShown())
+                mixer->meter (channel, data2);
+            break;
         case state::REFRESH:
             lightModeButtons();
             if (controlsShown)
                 controls->refresh();
+            mixer->refresh();
             break;
         default:
             break;
@@ -508,9 +558,13 @@ void MainComp::parameterMessage (int value, int address)
     else if (midi.getSlots().exists (slot) && midi.getSlots().info (slot).kind == slots::KIND_CONTROLLER
              && controls != nullptr && controls->isVisible())
         controls->refresh();
-    else if (midi.getSlots().exists (slot) && midi.getSlots().info (slot).sendMethod == slots::SEND_CHANNEL_VALUE
-             && programBrowser != nullptr && programBrowser->isOpen())
-        programBrowser->refreshLcd (midi.getSlots().info (slot).channel, value);
+    else if (midi.getSlots().exists (slot) && midi.getSlots().info (slot).kind == slots::KIND_CHANNEL_BLOCK)
+    {
+        if (mixer->isShown())
+            mixer->showValue (slot, value);
+        if (midi.getSlots().info (slot).index == slots::PROGRAM && programBrowser != nullptr && programBrowser->isOpen())
+            programBrowser->refreshLcd (midi.getSlots().info (slot).channel, value);
+    }
 }
 
 void MainComp::timerCallback()
@@ -548,6 +602,8 @@ void MainComp::resized()
     footer->setBounds (16, getHeight() - 24, 1028, 20);
     if (controls != nullptr && controls->isVisible())
         controls->setBounds (16, HEADER_HEIGHT, w, getHeight() - 84);
+    if (mixer->isShown())
+        mixer->setBounds (16, HEADER_HEIGHT, w, programBrowser != nullptr && programBrowser->isOpen() ? ChMixerComp::HEADER_HEIGHT : getHeight() - 84);
     if (programBrowser != nullptr && programBrowser->isOpen())
         programBrowser->setBounds (16 + (w - 950) / 2, 126, 950, 598);
     if (midiSetup != nullptr)

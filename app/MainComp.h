@@ -4,6 +4,7 @@
 #include "app/Shell.h"
 #include "arrange/DaduRAAudioProcessor.h"
 #include "browse/iPrgSelClass.h"
+#include "perform/ChMixerComp.h"
 #include "perform/KeyBrd.h"
 #include "widgets/Displays.h"
 
@@ -65,6 +66,7 @@ public:
     AboutPanel* getAboutPanel() const { return about.get(); }
     MIDI_Setup* getMidiSetup() const { return midiSetup.get(); }
     kontrols* getControlsPage() const { return controls.get(); }
+    ChMixerComp* getMixer() { return mixer.get(); }
     iPrgSelClass* getProgramBrowser() const { return programBrowser.get(); }
     i_Control* getParameterSelector() const { return parameterSelector.get(); }
 
@@ -86,6 +88,9 @@ private:
     void keyboardReleased();
     void lightModeButtons();
     void showProgramBrowser (int channel, int program);
+    void showMixer (int height);
+    void mixerCommand (juce::int64 word);
+    void selectChannel (int channel);
     void openParameterSelector (VlmCont& control);
 
     DaduRAAudioProcessor& processor;
@@ -98,6 +103,7 @@ private:
     std::unique_ptr<AppFoot> footer;
     std::unique_ptr<AboutPanel> about;
     std::unique_ptr<MIDI_Setup> midiSetup;
+    std::unique_ptr<ChMixerComp> mixer;
     std::unique_ptr<kontrols> controls;
     std::unique_ptr<iPrgSelClass> programBrowser;
     std::unique_ptr<i_Control> parameterSelector;

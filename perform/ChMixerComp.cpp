@@ -173,11 +173,12 @@ void ChMixerComp::meter (int channel, int velocity)
         strip (channel).meterDisplay.raise (velocity);
 }
 
-void ChMixerComp::showMixer()
+void ChMixerComp::showMixer (bool asPage)
 {
     shown = true;
     setVisible (true);
-    midi.recordPage (page::MIXER);
+    if (asPage)
+        midi.recordPage (page::MIXER);
 }
 
 void ChMixerComp::hideMixer()

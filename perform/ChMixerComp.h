@@ -66,7 +66,9 @@ public:
     void showValue (int slot, int value);
     void refreshStrip (int channel);
     void meter (int channel, int velocity);
-    void showMixer();
+    /** Shows the mixer; as a page of its own it is recorded in the page history,
+        as the header row of the program page it is not. */
+    void showMixer (bool asPage = true);
     void hideMixer();
     bool isShown() const { return shown; }
 

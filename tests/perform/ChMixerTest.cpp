@@ -1,5 +1,7 @@
 #include "support/Mouse.h"
 #include "support/VirtualRig.h"
+#include "app/MainComp.h"
+#include "app/PageCodes.h"
 #include "perform/ChMixerComp.h"
 
 TEST (MixerLayout, LeftMarginCentresTheStripsOrIsZero)
@@ -126,4 +128,74 @@ TEST_F (MixerTest, HeaderClickChoosesItsChannel)
     EXPECT_EQ (command::code (commands[0]), ChMixerComp::CHANNEL_CHOSEN);
     EXPECT_EQ (command::target (commands[0]), 0xB0 + 9);
     EXPECT_TRUE (slot.pending.takeAll().isEmpty());
+}
+
+class MixerPageTest : public VirtualRigTest
+{
+protected:
+    void SetUp() override
+    {
+        VirtualRigTest::SetUp();
+        midi().aboutShown = true;
+        main = std::make_unique<MainComp> (processor.get());
+        main->setSize (1024, 768);
+        settle();
+    }
+
+    void TearDown() override
+    {
+        main.reset();
+        VirtualRigTest::TearDown();
+    }
+
+    ChMixerComp& mixer() { return *main->getMixer(); }
+
+    std::unique_ptr<MainComp> main;
+};
+
+TEST_F (MixerPageTest, ProgramModeShowsTheHeaderRowAboveTheBrowser)
+{
+    main->setMode (1);
+    ASSERT_TRUE (mixer().isShown());
+    EXPECT_EQ (mixer().getBounds(), juce::Rectangle<int> (16, 64, 992, ChMixerComp::HEADER_HEIGHT));
+    EXPECT_EQ (midi().activePage, (int) page::PROGRAM_BROWSER);
+
+    main->showPage (page::MIXER, true);
+    EXPECT_EQ (mixer().getHeight(), 768 - 84);
+    EXPECT_EQ (midi().activePage, (int) page::MIXER);
+}
+
+TEST_F (MixerPageTest, HeaderClickMakesTheChannelCurrentAndOpensItsBrowser)
+{
+    main->setMode (1);
+    settle();
+    auto& slot = mixer().getHeader().slot (6);
+    slot.mouseUp (press (slot, 5, 5));
+    settle();
+
+    EXPECT_EQ (midi().currentChannel, 7);
+    EXPECT_EQ (instrument->getSelectedChannel(), 6);
+    EXPECT_TRUE (main->getProgramBrowser()->isOpen());
+}
+
+TEST_F (MixerPageTest, NoteOnsFromTheInstrumentRaiseTheShownMeter)
+{
+    main->showPage (page::MIXER, true);
+    instrument->sendFromInstrument (juce::MidiMessage::noteOn (5, 60, (juce::uint8) 90));
+    ASSERT_TRUE (pumpUntil ([this] { return mixer().strip (4).meterDisplay.getLevel() > 0; }, 3000));
+    // It may already have fallen by a tick or two while the message loop ran.
+    EXPECT_LE (mixer().strip (4).meterDisplay.getLevel(), 90);
+    EXPECT_GE (mixer().strip (4).meterDisplay.getLevel(), 90 - 2 * Vu_Meter::FALL_PER_TICK);
+    EXPECT_EQ (mixer().strip (3).meterDisplay.getLevel(), 0);
+}
+
+TEST_F (MixerPageTest, ProgramChangeFromTheInstrumentUpdatesTheHeader)
+{
+    main->showPage (page::MIXER, true);
+    const auto& bank = store().programs.bank;
+    ASSERT_TRUE (bank.exists (20));
+    instrument->sendFromInstrument (juce::MidiMessage::programChange (5, 20));
+    ASSERT_TRUE (pumpUntil ([this] { return midi().getChannelProgram (4) == 20; }, 3000));
+    settle();
+    EXPECT_EQ (mixer().getHeader().slot (4).getLine1(), NameSlot::breakName (bank.getName (20)).first);
 }
