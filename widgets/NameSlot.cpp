@@ -6,8 +6,10 @@ NameSlot::NameSlot (int m, int i) : index (i), mode (m)
     setSize (mode == FULL ? 58 : 58, mode == FULL ? 44 : 18);
 }
 
-std::pair<juce::String, juce::String> NameSlot::breakName (const juce::String& name)
+std::pair<juce::String, juce::String> NameSlot::breakName (const juce::String& paddedName)
 {
+    // Bank names are padded with spaces to their full length; the padding is no word break.
+    const auto name = paddedName.trimEnd();
     const int n = name.length();
     const int e = name.indexOfChar (' ');
     if (n <= 9 || e < 0)
@@ -20,8 +22,7 @@ std::pair<juce::String, juce::String> NameSlot::breakName (const juce::String& n
         if (f >= 0)
             split = f;
     }
-    // The whole rest of the name, without the padding spaces of a bank name.
-    return { name.substring (0, split), name.substring (split + 1).trimEnd() };
+    return { name.substring (0, split), name.substring (split + 1) };
 }
 
 void NameSlot::setBankText (const juce::String& text)

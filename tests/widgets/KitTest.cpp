@@ -347,6 +347,8 @@ TEST (NameSlots, TwoLineBreaking)
         { "Short", "Short", "" },                                       // nine or fewer characters
         { "Nospacesatallhere", "Nospacesatallhere", "" },
         { "Dyn 9ft Grand       ", "Dyn 9ft", "Grand" },                 // a padded bank name
+        { "Warm Grand          ", "Warm", "Grand" },                    // padding is no word break
+        { "Organ     ", "Organ", "" },
         { "Twenty Characters Xy", "Twenty", "Characters Xy" },          // the last character stays
     };
     for (const auto& c : cases)
