@@ -41,7 +41,8 @@ wait_for_exit() {
 }
 
 # Screen positions: the window sits at (0, 0); its content is inset by a 4-pixel border.
-ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19)
+ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19); PROGRAM=(118 41); MIXER_BUTTON=(547 41)
+PAN_KNOB_1=(54 428)
 IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600); PROGRAM_ROW3=(160 246)
 
 start_editor
@@ -69,9 +70,17 @@ click "${PROGRAM_ROW3[@]}" 1
 shot 04-program-chosen
 [ "$(received "f0 07 46 01 00 20 00 00 03 f7")" -ge 1 ] || fail "choosing program 3 did not reach the instrument"
 
+# The mixer page: turning channel 1's pan knob up sends a parameter-change run (controllers 110..) on channel 1.
+click "${MIXER_BUTTON[@]}"
+xdotool mousemove "${PAN_KNOB_1[@]}" mousedown 1 mousemove_relative 0 -10 mousemove_relative 0 -10 mouseup 1
+sleep 0.5
+shot 05-mixer
+[ "$(received "b0 6e")" -ge 1 ] || fail "turning the pan knob sent no parameter change"
+click "${PROGRAM[@]}"
+
 click "${KEYS[@]}"
 click "${WHITE_KEY[@]}" 1
-shot 05-keyboard-drawer
+shot 06-keyboard-drawer
 [ "$(received "90 ")" -ge 1 ] || fail "no note on reached the virtual instrument"
 [ "$(received "80 ")" -ge 1 ] || fail "no note off reached the virtual instrument"
 
@@ -95,7 +104,7 @@ grep -q '|ZK7 Virtual Instrument|^^|ZK7 Virtual Instrument|' "$library/velmipzk7
 : > "$log"
 start_editor
 sleep 1.5
-shot 06-second-start-on-line
+shot 07-second-start-on-line
 [ "$(received "f0 7e 7f 06 01 f7")" -ge 1 ] || fail "the second start did not reach the virtual instrument"
 kill -TERM "$pid"
 wait_for_exit
