@@ -151,7 +151,8 @@ void StsCont::paint (juce::Graphics& g)
         case KNOB:
             g.drawImageAt (pictures::get (Id::knobSocket), (w - 48) / 2, 0);
             g.drawImage (pictures::get (Id::knobStrip), (w - 48) / 2 + 1, 1, 46, 46, frame * 47, 0, 46, 46);
-            drawValueText (g, text, { 0, 50, w, 14 }, juce::Colour (0xFFFFFFFF), 12.0f);
+            // Under the knob, kept inside short controls such as the mixer's send knobs.
+            drawValueText (g, text, { 0, juce::jmin (50, h - 13), w, 13 }, juce::Colour (0xFFFFFFFF), 12.0f);
             break;
         case FADER:
         {
