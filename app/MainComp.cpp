@@ -228,6 +228,13 @@ void MainComp::iPrgSelCommand (juce::int64 word)
                 if (programBrowser != nullptr)
                     programBrowser->refreshLcd (channel, value);
             }
+            else if (code == command::SELECTED_BY_PROGRAM && mixer->isShown())
+                mixer->showValue (slots::channelSlot (channel, arg), value);
+            break;
+        case command::OTHER_KIND_FAVOURITE:
+            // A multi favourite pressed in the program browser: play that multi in multi mode.
+            setMode (2);
+            midi.setMulti (value, true);
             break;
         case command::CLOSE:
             showPage (page::PROGRAM_BROWSER, false, page::KIND_PROGRAM, channel);

@@ -240,7 +240,7 @@ void iPrgSelClass::favouriteEvent (juce::int64 word)
                 grid.selectId (table.idOf (index), true);
             }
             else
-                emitCode (24, table.idOf (index));   // a multi: switch to multi mode
+                emitCode (command::OTHER_KIND_FAVOURITE, table.idOf (index));   // a multi: switch to multi mode
             break;
         }
         case FavBut::HELD:

@@ -108,3 +108,15 @@ TEST_F (FavouritesTest, FavouritesSurviveARestart)
     processor = std::make_unique<DaduRAAudioProcessor> (nullptr, std::make_unique<ZK5Class> (library::folder()));
     EXPECT_EQ (processor->getMidi().favourites.idOf (0), 300);
 }
+
+TEST_F (FavouritesTest, AMultiFavouriteSwitchesToMultiModeAndPlaysIt)
+{
+    favourites->assignFavourite (4, Favourites::MULTI, 12);
+    auto& button = favourites->getButton (4);
+    button.mouseDown (press (button, 10, 10));
+    button.mouseUp (press (button, 10, 10));
+
+    ASSERT_TRUE (pumpUntil ([this] { return main->getModeShown() == 2; }, 3000));
+    EXPECT_EQ (midi().getMulti(), 12);
+    EXPECT_TRUE (pumpUntil ([this] { return instrument->getMulti() == 12; }, 3000));
+}
