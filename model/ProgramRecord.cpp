@@ -9,7 +9,7 @@ using F = Field;
 struct Entry
 {
     Field field;
-    FieldSpec spec;
+    FieldLayout layout;
 };
 
 const Entry fields[] = {
@@ -38,17 +38,17 @@ int entrySize (const Bytes& record, int position)
 }
 }
 
-const FieldSpec& fieldSpec (Field field)
+const FieldLayout& fieldLayout (Field field)
 {
     for (const auto& e : fields)
         if (e.field == field)
-            return e.spec;
-    return fields[0].spec;
+            return e.layout;
+    return fields[0].layout;
 }
 
 int getField (const Bytes& record, Field field)
 {
-    const auto& s = fieldSpec (field);
+    const auto& s = fieldLayout (field);
     if (s.width == 16)
         return bytes::u16 (record, s.offset);
     if (s.bitCount > 0)
@@ -58,7 +58,7 @@ int getField (const Bytes& record, Field field)
 
 void setField (Bytes& record, Field field, int value)
 {
-    const auto& s = fieldSpec (field);
+    const auto& s = fieldLayout (field);
     if (s.width == 16)
     {
         bytes::put16 (record, s.offset, value);

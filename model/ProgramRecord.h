@@ -32,7 +32,7 @@ enum class Field
 };
 
 /** Where a field lives: an 8- or 16-bit number, or bitCount bits from bit. */
-struct FieldSpec
+struct FieldLayout
 {
     int offset;
     int width;        // 8 or 16
@@ -41,7 +41,7 @@ struct FieldSpec
     int bitCount = 0; // 0: the whole byte or word
 };
 
-const FieldSpec& fieldSpec (Field field);
+const FieldLayout& fieldLayout (Field field);
 int getField (const Bytes& record, Field field);
 /** Writes a field; outside the record nothing is written; other bits of a shared byte keep their values. */
 void setField (Bytes& record, Field field, int value);
