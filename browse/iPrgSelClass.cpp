@@ -5,13 +5,6 @@
 
 namespace
 {
-const BankIndex& programBankOf (MidiCntrState& midi)
-{
-    static const BankIndex empty;
-    const auto* store = dynamic_cast<ZK5Class*> (midi.getObjectStore());
-    return store != nullptr ? store->programs.bank : empty;
-}
-
 StsBut* addButton (juce::Component& parent, juce::OwnedArray<StsBut>& group, const juce::String& text, int id,
                    juce::Rectangle<int> bounds, stsbutListener* listener, float font = 12.0f)
 {
@@ -24,7 +17,7 @@ StsBut* addButton (juce::Component& parent, juce::OwnedArray<StsBut>& group, con
 }
 
 iPrgSelClass::iPrgSelClass (DaduRAAudioProcessor& p)
-    : processor (p), midi (p.getMidi()), bank (programBankOf (midi)), grid (&bank)
+    : processor (p), midi (p.getMidi()), bank (ZK5Class::programBankOf (midi.getObjectStore())), grid (&bank)
 {
     grid.setIds (0, 11);
     grid.addChangeListener (this);

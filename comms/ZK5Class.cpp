@@ -184,3 +184,10 @@ void ZK5Class::decodeMultiBlock (const protocol::Bytes& m, int block, int zone)
             break;
     }
 }
+
+const BankIndex& ZK5Class::programBankOf (const ObjectStore* store)
+{
+    static const BankIndex empty;
+    const auto* zk5 = dynamic_cast<const ZK5Class*> (store);
+    return zk5 != nullptr ? zk5->programs.bank : empty;
+}

@@ -54,6 +54,9 @@ public:
     ObjMasterClass master;
     FIFO_Class transfer;
 
+    /** The program bank of a store; an empty bank when the store is not this kind. */
+    static const BankIndex& programBankOf (const ObjectStore* store);
+
     /** The bank a type starts from: its library file, or the factory bank
         when the file is missing or empty. */
     static Bytes startupBank (int typeCode, const juce::File& folder);

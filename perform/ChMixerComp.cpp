@@ -33,12 +33,6 @@ bool isFxChainField (int k)
 {
     return k == slots::INSERT_FX_CHAIN || k == slots::AUX1_FX_CHAIN || k == slots::AUX2_FX_CHAIN;
 }
-
-const BankIndex* programBank (MidiCntrState& midi)
-{
-    const auto* store = dynamic_cast<ZK5Class*> (midi.getObjectStore());
-    return store != nullptr ? &store->programs.bank : nullptr;
-}
 }
 
 //==============================================================================
@@ -158,12 +152,9 @@ void ChMixerComp::showValue (int slot, int value)
 
 void ChMixerComp::showProgram (int channel, int program)
 {
-    const auto* bank = programBank (midi);
-    const juce::String name = bank != nullptr ? juce::String (bank->getName (program)) : juce::String();
-    const int category = bank != nullptr ? bank->getListCategory (program) : 0;
-
-    header.slot (channel).setTexts (juce::String (program).paddedLeft ('0', 4), name);
-    strip (channel).category.setBankText (categoryName (category));
+    const auto& bank = ZK5Class::programBankOf (midi.getObjectStore());
+    header.slot (channel).setTexts (juce::String (program).paddedLeft ('0', 4), bank.getName (program));
+    strip (channel).category.setBankText (categoryName (bank.getListCategory (program)));
     refreshStrip (channel);
 }
 
