@@ -1,6 +1,5 @@
 #include "support/Mouse.h"
-#include "support/VirtualRig.h"
-#include "app/MainComp.h"
+#include "support/EditorRig.h"
 
 TEST (FavouritesTable, ShortOrLongFilesAreNeverReadPastTheirEnd)
 {
@@ -20,15 +19,12 @@ TEST (FavouritesTable, ShortOrLongFilesAreNeverReadPastTheirEnd)
     EXPECT_EQ (favourites.getTable(), Bytes (96, 0x11));
 }
 
-class FavouritesTest : public VirtualRigTest
+class FavouritesTest : public EditorRigTest
 {
 protected:
     void SetUp() override
     {
-        VirtualRigTest::SetUp();
-        midi().aboutShown = true;
-        main = std::make_unique<MainComp> (processor.get());
-        main->setSize (1024, 768);
+        EditorRigTest::SetUp();
         main->setMode (1);
         browser = main->getProgramBrowser();
         browser->showFavourites();
@@ -36,13 +32,6 @@ protected:
         settle();
     }
 
-    void TearDown() override
-    {
-        main.reset();
-        VirtualRigTest::TearDown();
-    }
-
-    std::unique_ptr<MainComp> main;
     iPrgSelClass* browser = nullptr;
     FavoriteCont* favourites = nullptr;
 };

@@ -1,25 +1,15 @@
-#include "support/VirtualRig.h"
-#include "app/MainComp.h"
+#include "support/EditorRig.h"
 #include "app/PageCodes.h"
 
-class ProgramBrowserTest : public VirtualRigTest
+class ProgramBrowserTest : public EditorRigTest
 {
 protected:
     void SetUp() override
     {
-        VirtualRigTest::SetUp();
-        midi().aboutShown = true;
-        main = std::make_unique<MainComp> (processor.get());
-        main->setSize (1024, 768);
+        EditorRigTest::SetUp();
         main->setMode (1);
         browser = main->getProgramBrowser();
         settle();
-    }
-
-    void TearDown() override
-    {
-        main.reset();
-        VirtualRigTest::TearDown();
     }
 
     std::vector<int> listed() const
@@ -30,7 +20,6 @@ protected:
         return ids;
     }
 
-    std::unique_ptr<MainComp> main;
     iPrgSelClass* browser = nullptr;
 };
 

@@ -1,6 +1,5 @@
 #include "support/Mouse.h"
-#include "support/VirtualRig.h"
-#include "app/MainComp.h"
+#include "support/EditorRig.h"
 #include "app/PageCodes.h"
 #include "perform/ChMixerComp.h"
 
@@ -130,27 +129,16 @@ TEST_F (MixerTest, HeaderClickChoosesItsChannel)
     EXPECT_TRUE (slot.pending.takeAll().isEmpty());
 }
 
-class MixerPageTest : public VirtualRigTest
+class MixerPageTest : public EditorRigTest
 {
 protected:
     void SetUp() override
     {
-        VirtualRigTest::SetUp();
-        midi().aboutShown = true;
-        main = std::make_unique<MainComp> (processor.get());
-        main->setSize (1024, 768);
+        EditorRigTest::SetUp();
         settle();
     }
 
-    void TearDown() override
-    {
-        main.reset();
-        VirtualRigTest::TearDown();
-    }
-
     ChMixerComp& mixer() { return *main->getMixer(); }
-
-    std::unique_ptr<MainComp> main;
 };
 
 TEST_F (MixerPageTest, ProgramModeShowsTheHeaderRowAboveTheBrowser)
