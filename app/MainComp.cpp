@@ -99,13 +99,13 @@ void MainComp::showPage (int code, bool show, int objectType, int index, int val
             if (controls == nullptr)
                 controls = std::make_unique<kontrols> (midi);
             addAndMakeVisible (*controls);
-            controls->setBounds (16, HEADER_HEIGHT, getWidth() - 32, getHeight() - 84);
+            controls->setBounds (pageArea());
             controls->refresh();
             midi.recordPage (code);
             break;
 
         case page::MIXER:
-            showMixer (getHeight() - 84);
+            showMixer (false);
             break;
 
         case page::MULTI_EDITOR:
@@ -134,6 +134,21 @@ void MainComp::closeEditors()
     setKeyboardOpen (midi.keyboardOpen);
 }
 
+juce::Rectangle<int> MainComp::pageArea() const
+{
+    return { 16, HEADER_HEIGHT, getWidth() - 32, getHeight() - 84 };
+}
+
+juce::Rectangle<int> MainComp::programBrowserArea() const
+{
+    return { 16 + (getWidth() - 32 - 950) / 2, 126, 950, 598 };
+}
+
+juce::Rectangle<int> MainComp::midiSetupArea() const
+{
+    return { 0, HEADER_HEIGHT, getWidth(), getHeight() - 84 };
+}
+
 juce::Rectangle<int> MainComp::contentArea() const
 {
     return { 16, HEADER_HEIGHT, getWidth() - 32, getHeight() - HEADER_HEIGHT };
@@ -160,24 +175,23 @@ void MainComp::showProgramBrowser (int channel, int program)
         programBrowser->addListener (this);
         addChildComponent (*programBrowser);
     }
-    const int w = getWidth() - 32;
-    programBrowser->setBounds (16 + (w - 950) / 2, 126, 950, 598);
+    programBrowser->setBounds (programBrowserArea());
     programBrowser->showFor (channel);
     programBrowser->refreshLcd (channel, program);
     programBrowser->reveal (program);
     // Program mode: the mixer's header row stands above the browser with the sixteen channels' programs.
     if (processor.getInstrumentMode() == 1)
-        showMixer (ChMixerComp::HEADER_HEIGHT);
+        showMixer (true);
     footer->toFront (false);
     // Focus stays with the key player; the search field takes it when clicked.
     if (isShowing())
         grabKeyboardFocus();
 }
 
-void MainComp::showMixer (int height)
+void MainComp::showMixer (bool headerRowOnly)
 {
-    mixer->setBounds (16, HEADER_HEIGHT, getWidth() - 32, height);
-    mixer->showMixer (height != ChMixerComp::HEADER_HEIGHT);
+    mixer->setBounds (headerRowOnly ? pageArea().withHeight (ChMixerComp::HEADER_HEIGHT) : pageArea());
+    mixer->showMixer (! headerRowOnly);
     mixer->toFront (false);
 }
 
@@ -284,7 +298,7 @@ void MainComp::showMidiSetup (bool show)
     midiSetup = std::make_unique<MIDI_Setup> (midi);
     midiSetup->addListener (this);
     midiSetup->setStatus (statusLine);
-    midiSetup->setBounds (0, HEADER_HEIGHT, getWidth(), getHeight() - 84);
+    midiSetup->setBounds (midiSetupArea());
     addAndMakeVisible (*midiSetup);
     midiSetup->toFront (false);
 }
@@ -416,7 +430,7 @@ void MainComp::midiSetupCommand (int code, int value)
             else
                 ports.selectOutput (value);
             midiSetup->refresh();
-            midiSetup->setBounds (0, HEADER_HEIGHT, getWidth(), getHeight() - 84);
+            midiSetup->setBounds (midiSetupArea());
             midi.sendIdentityRequest();
             midi.saveSettings();
             break;
@@ -445,13 +459,13 @@ void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
     else if (source == &keyboard->getModWheel() && midi.keyboardOpen)
     {
         midi.sendController (midi.currentChannel, 1, (int) keyboard->getModWheel().getValue());
-        if (controls != nullptr && controls->isVisible())
+        if (controlsShown())
             controls->refresh();
     }
     else if (source == &keyboard->getPitchWheel() && midi.keyboardOpen)
     {
         midi.sendPitchWheel (midi.currentChannel, juce::jlimit (0, 16383, (int) keyboard->getPitchWheel().getValue() * 128));
-        if (controls != nullptr && controls->isVisible())
+        if (controlsShown())
             controls->refresh();
     }
     else if (source == appBar.get())
@@ -493,7 +507,6 @@ void MainComp::stateMessage (int word)
 {
     const int channel = (word >> 16) & 15, data1 = (word >> 8) & 127, data2 = word & 127;
     const bool onCurrentChannel = channel + 1 == midi.currentChannel;
-    const bool controlsShown = controls != nullptr && controls->isVisible();
 
     switch (state::status (word))
     {
@@ -509,13 +522,13 @@ void MainComp::stateMessage (int word)
         case state::PITCH_BEND:
             if (onCurrentChannel)
                 keyboard->getPitchWheel().setValue ((float) ((word >> 7) & 0xFF), false);
-            if (controlsShown)
+            if (controlsShown())
                 controls->refresh();
             break;
         case state::CONTROLLER:
             if (data1 == 1 && onCurrentChannel)
                 keyboard->getModWheel().setValue ((float) data2, false);
-            if (data1 == 1 && controlsShown)
+            if (data1 == 1 && controlsShown())
                 controls->refresh();
             break;
         case state::NOTE_ON:
@@ -524,7 +537,7 @@ void MainComp::stateMessage (int word)
             break;
         case state::REFRESH:
             lightModeButtons();
-            if (controlsShown)
+            if (controlsShown())
                 controls->refresh();
             mixer->refresh();
             break;
@@ -561,16 +574,20 @@ void MainComp::parameterMessage (int value, int address)
     {
         pendingSlot = slots::PLAYING_MODE;
         startTimer (MODE_DEBOUNCE_MS);
+        return;
     }
-    else if (midi.getSlots().exists (slot) && midi.getSlots().info (slot).kind == slots::KIND_CONTROLLER
-             && controls != nullptr && controls->isVisible())
+    if (! midi.getSlots().exists (slot))
+        return;
+
+    const auto& info = midi.getSlots().info (slot);
+    if (info.kind == slots::KIND_CONTROLLER && controlsShown())
         controls->refresh();
-    else if (midi.getSlots().exists (slot) && midi.getSlots().info (slot).kind == slots::KIND_CHANNEL_BLOCK)
+    else if (info.kind == slots::KIND_CHANNEL_BLOCK)
     {
         if (mixer->isShown())
             mixer->showValue (slot, value);
-        if (midi.getSlots().info (slot).index == slots::PROGRAM && programBrowser != nullptr && programBrowser->isOpen())
-            programBrowser->refreshLcd (midi.getSlots().info (slot).channel, value);
+        if (info.index == slots::PROGRAM && programBrowser != nullptr && programBrowser->isOpen())
+            programBrowser->refreshLcd (info.channel, value);
     }
 }
 
@@ -607,14 +624,15 @@ void MainComp::resized()
     appBar->setBounds (16, 0, w, HEADER_HEIGHT);
     appBar->getWindowTools().setBounds (w - 92, 4, 54, 22);
     footer->setBounds (16, getHeight() - 24, 1028, 20);
-    if (controls != nullptr && controls->isVisible())
-        controls->setBounds (16, HEADER_HEIGHT, w, getHeight() - 84);
+    const bool browserOpen = programBrowser != nullptr && programBrowser->isOpen();
+    if (controlsShown())
+        controls->setBounds (pageArea());
     if (mixer->isShown())
-        mixer->setBounds (16, HEADER_HEIGHT, w, programBrowser != nullptr && programBrowser->isOpen() ? ChMixerComp::HEADER_HEIGHT : getHeight() - 84);
-    if (programBrowser != nullptr && programBrowser->isOpen())
-        programBrowser->setBounds (16 + (w - 950) / 2, 126, 950, 598);
+        mixer->setBounds (browserOpen ? pageArea().withHeight (ChMixerComp::HEADER_HEIGHT) : pageArea());
+    if (browserOpen)
+        programBrowser->setBounds (programBrowserArea());
     if (midiSetup != nullptr)
-        midiSetup->setBounds (0, HEADER_HEIGHT, getWidth(), getHeight() - 84);
+        midiSetup->setBounds (midiSetupArea());
 
     auto& settings = midi.getSettings();
     settings.set (MidiSettings::WINDOW_WIDTH, juce::String (getWidth()));

@@ -88,7 +88,12 @@ private:
     void keyboardReleased();
     void lightModeButtons();
     void showProgramBrowser (int channel, int program);
-    void showMixer (int height);
+    void showMixer (bool headerRowOnly);
+    /** Where the full-height pages go: below the app bar, above the footer. */
+    juce::Rectangle<int> pageArea() const;
+    juce::Rectangle<int> programBrowserArea() const;
+    juce::Rectangle<int> midiSetupArea() const;
+    bool controlsShown() const { return controls != nullptr && controls->isVisible(); }
     void mixerCommand (juce::int64 word);
     void selectChannel (int channel);
     void openParameterSelector (VlmCont& control);
