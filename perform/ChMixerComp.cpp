@@ -111,7 +111,7 @@ ChMixerComp::ChMixerComp (DaduRAAudioProcessor& p) : processor (p), midi (p.getM
 
 void ChMixerComp::resized()
 {
-    leftMargin = leftMarginFor (getWidth());
+    const int leftMargin = leftMarginFor (getWidth());
     header.setBounds (leftMargin, 0, getWidth(), HEADER_HEIGHT);
     for (int i = 0; i < 16; ++i)
         strips[(size_t) i]->setBounds (leftMargin + STRIP_PITCH * i, HEADER_HEIGHT, 58, 564);
@@ -137,11 +137,11 @@ void ChMixerComp::refreshStrip (int channel)
 
 void ChMixerComp::showValue (int slot, int value)
 {
-    const auto& table = midi.getSlots();
-    if (! table.exists (slot) || table.info (slot).kind != slots::KIND_CHANNEL_BLOCK)
+    if (! midi.getSlots().exists (slot))
         return;
-    const auto& info = table.info (slot);
-    if (! juce::isPositiveAndBelow (info.channel, 16) || info.index >= Mixer_Channel::CONTROL_COUNT)
+    const auto& info = midi.getSlots().info (slot);
+    if (info.kind != slots::KIND_CHANNEL_BLOCK || ! juce::isPositiveAndBelow (info.channel, 16)
+        || info.index >= Mixer_Channel::CONTROL_COUNT)
         return;
 
     if (info.index == slots::PROGRAM)
@@ -166,7 +166,6 @@ void ChMixerComp::meter (int channel, int velocity)
 
 void ChMixerComp::showMixer (bool asPage)
 {
-    shown = true;
     setVisible (true);
     if (asPage)
         midi.recordPage (page::MIXER);
@@ -174,7 +173,6 @@ void ChMixerComp::showMixer (bool asPage)
 
 void ChMixerComp::hideMixer()
 {
-    shown = false;
     setVisible (false);
 }
 

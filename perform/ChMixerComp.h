@@ -70,7 +70,7 @@ public:
         as the header row of the program page it is not. */
     void showMixer (bool asPage = true);
     void hideMixer();
-    bool isShown() const { return shown; }
+    bool isShown() const { return isVisible(); }
 
     Mixer_Channel& strip (int channel) { return *strips[(size_t) channel]; }
     MixButt& getHeader() { return header; }
@@ -88,6 +88,4 @@ private:
     MidiCntrState& midi;
     MixButt header;
     std::array<std::unique_ptr<Mixer_Channel>, 16> strips;
-    bool shown = false;
-    int leftMargin = 0;
 };
