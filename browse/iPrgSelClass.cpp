@@ -176,13 +176,10 @@ void iPrgSelClass::refreshLcd (int ch, int program)
 
 void iPrgSelClass::reveal (int id)
 {
-    for (int row = 0; row < grid.getRowCount(); ++row)
-        if (grid.getIds()[row] == id)
-        {
-            grid.selectRow (row);
-            grid.pending.takeAll();   // revealing is not a choice
-            return;
-        }
+    if (! grid.getIds().contains (id))
+        return;
+    grid.selectId (id, false);
+    grid.pending.takeAll();   // revealing is not a choice
 }
 
 //==============================================================================
@@ -194,12 +191,6 @@ void iPrgSelClass::emit (juce::int64 word)
 void iPrgSelClass::emitCode (int code, int value)
 {
     emit (command::make (code, page::KIND_PROGRAM, (page::KIND_PROGRAM << 4) + channel, value));
-}
-
-void iPrgSelClass::chooseSelected()
-{
-    if (grid.getSelectedRow() >= 0)
-        emitCode (command::SELECTED, grid.getSelectedId());
 }
 
 void iPrgSelClass::showFavourites()
@@ -294,7 +285,7 @@ void iPrgSelClass::buttonClicked (StsBut*, int id)
             case EDIT_ID: if (bank.exists (shown)) emitCode (command::OPEN_EDITOR, shown); break;
             case INFO_ID: if (bank.exists (shown)) emitCode (command::INFO_PAGE, shown); break;
             case CLOSE_ID: emitCode (command::CLOSE, shown); break;
-            case PARAMETERS_ID: emitCode (25, shown); break;
+            case PARAMETERS_ID: emitCode (command::PARAMETER_PAGE, shown); break;
             case FAVORITES_ID: showFavourites(); break;
             default: break;
         }

@@ -67,7 +67,6 @@ private:
     void emit (juce::int64 word);
     void emitCode (int code, int value);
     void relist();
-    void chooseSelected();
     void favouriteEvent (juce::int64 word);
 
     DaduRAAudioProcessor& processor;
