@@ -30,14 +30,12 @@ void FavBut::post (int event)
 
 void FavBut::mouseDown (const juce::MouseEvent&)
 {
-    down = true;
     startTimer (HOLD_MS);
     post (PRESSED);
 }
 
 void FavBut::mouseUp (const juce::MouseEvent&)
 {
-    down = false;
     stopTimer();
 }
 
@@ -71,11 +69,11 @@ void FavBut::paint (juce::Graphics& g)
 
 //==============================================================================
 FavoriteCont::FavoriteCont (DaduRAAudioProcessor& processor, int kind)
-    : midi (processor.getMidi()), browserKind (kind), assign (&processor.getMidi()), closeButton ("CLOSE", CLOSE_ID, false, 14.0f, 30)
+    : midi (processor.getMidi()), assign (&midi), closeButton ("CLOSE", CLOSE_ID, false, 14.0f, 30)
 {
     for (int i = 0; i < Favourites::COUNT; ++i)
     {
-        // Four columns of eight: the rows are closer than the design's 110 pixels so that all fit on the page.
+        // Four columns of eight, rows 64 pixels apart, so that all 32 fit on the browser's page.
         auto* button = buttons.add (new FavBut (i, events, *this));
         button->setBounds (12 + 224 * (i % 4), 40 + 64 * (i / 4), 212, 58);
         addAndMakeVisible (button);

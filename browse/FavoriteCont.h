@@ -30,7 +30,7 @@ private:
     CommandQueue& events;
     juce::ChangeBroadcaster& owner;
     juce::String number, category, name;
-    bool empty = true, lit = false, down = false;
+    bool empty = true, lit = false;
 };
 
 /** The 32 favourites over a browser: press to recall, hold to reassign. Its
@@ -65,7 +65,6 @@ private:
     void buttonClicked (StsBut*, int id) override;
 
     MidiCntrState& midi;
-    int browserKind;
     juce::OwnedArray<FavBut> buttons;
     VlmCont assign;
     StsBut closeButton;
