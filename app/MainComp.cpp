@@ -199,7 +199,7 @@ void MainComp::mixerCommand (juce::int64 word)
 {
     const int channel = command::target (word) & 15, kind = command::target (word) >> 4;
     midi.currentChannel = channel + 1;
-    if (command::code (word) != ChMixerComp::CHANNEL_CHOSEN)
+    if (command::code (word) != command::CHANNEL_CHOSEN)
         return;
     if (kind == page::KIND_PROGRAM)
         selectChannel (channel);

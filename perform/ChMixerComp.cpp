@@ -194,7 +194,7 @@ void ChMixerComp::valueReported (StsCont* control, juce::int64 message)
         }
         if (isFxChainField (k))
         {
-            pending.post (command::make (CHANNEL_CHOSEN, 0, 16 * k + b, 0));
+            pending.post (command::make (command::CHANNEL_CHOSEN, 0, 16 * k + b, 0));
             sendChangeMessage();
         }
         return;

@@ -55,7 +55,6 @@ class ChMixerComp : public juce::Component,
 public:
     static constexpr int STRIP_PITCH = 61;
     static constexpr int HEADER_HEIGHT = 62;
-    static constexpr int CHANNEL_CHOSEN = 12;
 
     explicit ChMixerComp (DaduRAAudioProcessor& processor);
 

@@ -3,7 +3,7 @@
 NameSlot::NameSlot (int m, int i) : index (i), mode (m)
 {
     std::tie (line1, line2) = breakName ("Standard Grand");
-    setSize (mode == FULL ? 58 : 58, mode == FULL ? 44 : 18);
+    setSize (58, mode == FULL ? 44 : 18);
 }
 
 std::pair<juce::String, juce::String> NameSlot::breakName (const juce::String& paddedName)
@@ -48,7 +48,7 @@ void NameSlot::mouseUp (const juce::MouseEvent&)
 {
     pressed = false;
     repaint();
-    pending.post (command::make (CLICKED, 0, 0xB0 + index, 0));
+    pending.post (command::make (command::CHANNEL_CHOSEN, 0, 0xB0 + index, 0));
     sendChangeMessage();
 }
 

@@ -11,7 +11,6 @@ class NameSlot : public juce::Component,
 {
 public:
     enum Mode { FULL = 0, SMALL = 1 };
-    static constexpr int CLICKED = 12;
 
     NameSlot (int mode, int index);
 

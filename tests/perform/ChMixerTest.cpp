@@ -112,7 +112,7 @@ TEST_F (MixerTest, WheelOverInsertStepsTheChainAndChoosesTheChannel)
     EXPECT_EQ (std::abs (after - before), 1);
     const auto commands = takeCommands();
     ASSERT_EQ (commands.size(), 1);
-    EXPECT_EQ (command::code (commands[0]), ChMixerComp::CHANNEL_CHOSEN);
+    EXPECT_EQ (command::code (commands[0]), command::CHANNEL_CHOSEN);
     EXPECT_EQ (command::target (commands[0]), 16 * slots::INSERT_FX_CHAIN + 6);
 }
 
@@ -124,7 +124,7 @@ TEST_F (MixerTest, HeaderClickChoosesItsChannel)
 
     const auto commands = takeCommands();
     ASSERT_EQ (commands.size(), 1);
-    EXPECT_EQ (command::code (commands[0]), ChMixerComp::CHANNEL_CHOSEN);
+    EXPECT_EQ (command::code (commands[0]), command::CHANNEL_CHOSEN);
     EXPECT_EQ (command::target (commands[0]), 0xB0 + 9);
     EXPECT_TRUE (slot.pending.takeAll().isEmpty());
 }
