@@ -1,5 +1,6 @@
 #include "app/MainComp.h"
 #include "app/PageCodes.h"
+#include "comms/ZK5Class.h"
 #include "widgets/FeelAndLook.h"
 #include "widgets/Pictures.h"
 
@@ -72,6 +73,7 @@ MainComp::~MainComp()
     about.reset();
     parameterSelector.reset();
     programBrowser.reset();
+    multiBrowser.reset();
     leftSide.reset();
     rightSide.reset();
     appBar.reset();
@@ -115,6 +117,8 @@ void MainComp::showPage (int code, bool show, int objectType, int index, int val
         default:
             if (objectType == page::KIND_PROGRAM)
                 showProgramBrowser (index, value);
+            else if (objectType == page::KIND_MULTI)
+                showMultiBrowser();
             if (const int shown = page::pageOfKind (objectType); shown != 0)
                 midi.recordPage (shown);
             break;
@@ -131,6 +135,8 @@ void MainComp::closeEditors()
         mixer->hideMixer();
     if (programBrowser != nullptr && programBrowser->isOpen())
         programBrowser->hide();
+    if (multiBrowser != nullptr && multiBrowser->isOpen())
+        multiBrowser->hide();
     setKeyboardOpen (midi.keyboardOpen);
 }
 
@@ -186,6 +192,30 @@ void MainComp::showProgramBrowser (int channel, int program)
     // Focus stays with the key player; the search field takes it when clicked.
     if (isShowing())
         grabKeyboardFocus();
+}
+
+void MainComp::showMultiBrowser()
+{
+    if (multiBrowser == nullptr)
+    {
+        multiBrowser = std::make_unique<StpSelClass> (processor);
+        multiBrowser->addListener (this);
+        addChildComponent (*multiBrowser);
+    }
+    multiBrowser->setBounds (pageArea());
+    multiBrowser->showFor (0);
+    showCurrentMulti();
+    footer->toFront (false);
+    if (isShowing())
+        grabKeyboardFocus();
+}
+
+void MainComp::showCurrentMulti()
+{
+    if (auto* store = dynamic_cast<ZK5Class*> (midi.getObjectStore()))
+        store->multis.loadMulti (midi.getMulti(), store->multiEdit);
+    if (multiBrowser != nullptr && multiBrowser->isOpen())
+        multiBrowser->showMulti();
 }
 
 void MainComp::showMixer (bool headerRowOnly)
@@ -254,11 +284,43 @@ void MainComp::iPrgSelCommand (juce::int64 word)
             showPage (page::PROGRAM_BROWSER, false, page::KIND_PROGRAM, channel);
             break;
         case command::OPEN_SELECTOR:
-            if (programBrowser != nullptr && programBrowser->getFavourites() != nullptr)
-                openParameterSelector (programBrowser->getFavourites()->getAssignControl());
+            if (programBrowser != nullptr && programBrowser->getCurrentControl() != nullptr)
+                openParameterSelector (*programBrowser->getCurrentControl());
             break;
         default:
             break;   // the editors, the info page and the parameter page come with their own pages
+    }
+}
+
+void MainComp::stpSelCommand (juce::int64 word)
+{
+    const int code = command::code (word), value = command::value (word);
+    switch (code)
+    {
+        case command::SELECTED:
+        case command::SELECTED_BY_PROGRAM:
+            midi.setMulti (value, code == command::SELECTED);
+            showCurrentMulti();
+            break;
+        case command::OTHER_KIND_FAVOURITE:
+        {
+            // A program favourite pressed in the multi browser: play it on the current channel in program mode.
+            const int channel = midi.currentChannel - 1;
+            setMode (1);
+            midi.setValue (slots::programSlot (channel), value, true);
+            if (programBrowser != nullptr)
+            {
+                programBrowser->refreshLcd (channel, value);
+                programBrowser->reveal (value);
+            }
+            break;
+        }
+        case command::OPEN_SELECTOR:
+            if (multiBrowser != nullptr && multiBrowser->getCurrentControl() != nullptr)
+                openParameterSelector (*multiBrowser->getCurrentControl());
+            break;
+        default:
+            break;   // the multi editor comes with its own page
     }
 }
 
@@ -576,6 +638,12 @@ void MainComp::parameterMessage (int value, int address)
         startTimer (MODE_DEBOUNCE_MS);
         return;
     }
+    if (slot == slots::MULTI)
+    {
+        if (multiBrowser != nullptr && multiBrowser->isOpen())
+            showCurrentMulti();   // chosen here or on the instrument
+        return;
+    }
     if (! midi.getSlots().exists (slot))
         return;
 
@@ -631,6 +699,8 @@ void MainComp::resized()
         mixer->setBounds (browserOpen ? pageArea().withHeight (ChMixerComp::HEADER_HEIGHT) : pageArea());
     if (browserOpen)
         programBrowser->setBounds (programBrowserArea());
+    if (multiBrowser != nullptr && multiBrowser->isOpen())
+        multiBrowser->setBounds (pageArea());
     if (midiSetup != nullptr)
         midiSetup->setBounds (midiSetupArea());
 

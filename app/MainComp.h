@@ -3,6 +3,7 @@
 #include "app/MIDI_Setup.h"
 #include "app/Shell.h"
 #include "arrange/DaduRAAudioProcessor.h"
+#include "browse/StpSelClass.h"
 #include "browse/iPrgSelClass.h"
 #include "perform/ChMixerComp.h"
 #include "perform/KeyBrd.h"
@@ -19,6 +20,7 @@ class MainComp : public juce::AudioProcessorEditor,
                  private MIDI_SetupListener,
                  public winToolListener,
                  public iPrgSelListener,
+                 public StpSelListener,
                  private juce::Timer,
                  private juce::AsyncUpdater
 {
@@ -55,6 +57,8 @@ public:
     void winToolCommand (int code) override;
     /** The program browser's commands: 7 choose and send, 14 choose silently, 13 hide. */
     void iPrgSelCommand (juce::int64 word) override;
+    /** The multi browser's commands: 7 choose and send, 14 choose silently, 19 value selector, 24 a program favourite. */
+    void stpSelCommand (juce::int64 word) override;
 
     /** What the app bar's buttons do, with the bar's ordering rules. */
     void appBarCommand (int code);
@@ -68,6 +72,7 @@ public:
     kontrols* getControlsPage() const { return controls.get(); }
     ChMixerComp* getMixer() { return mixer.get(); }
     iPrgSelClass* getProgramBrowser() const { return programBrowser.get(); }
+    StpSelClass* getMultiBrowser() const { return multiBrowser.get(); }
     i_Control* getParameterSelector() const { return parameterSelector.get(); }
 
     void paint (juce::Graphics& g) override;
@@ -89,6 +94,9 @@ private:
     void lightModeButtons();
     void showProgramBrowser (int channel, int program);
     void showMixer (bool headerRowOnly);
+    void showMultiBrowser();
+    /** Loads the multi being played from the multi bank and shows it in the multi browser. */
+    void showCurrentMulti();
     /** Where the full-height pages go: below the app bar, above the footer. */
     juce::Rectangle<int> pageArea() const;
     juce::Rectangle<int> programBrowserArea() const;
@@ -111,6 +119,7 @@ private:
     std::unique_ptr<ChMixerComp> mixer;
     std::unique_ptr<kontrols> controls;
     std::unique_ptr<iPrgSelClass> programBrowser;
+    std::unique_ptr<StpSelClass> multiBrowser;
     std::unique_ptr<i_Control> parameterSelector;
 
     int pendingSlot = 0;

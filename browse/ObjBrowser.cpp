@@ -41,15 +41,15 @@ void ObjBrowser::addBankButtons (juce::Point<int> origin, juce::Point<int> pitch
                    { origin.x + pitch.x * i, origin.y + pitch.y * i, size.x, size.y });
 }
 
-void ObjBrowser::addKeypad (juce::Point<int> origin)
+void ObjBrowser::addKeypad (juce::Point<int> origin, juce::Rectangle<int> stepBack, juce::Rectangle<int> stepForward)
 {
     struct Key { const char* text; int value; };
     const Key pad[] = { { "1", 1 }, { "2", 2 }, { "3", 3 }, { "4", 4 }, { "5", 5 }, { "6", 6 }, { "7", 7 }, { "8", 8 }, { "9", 9 },
                         { "Clear", CLEAR }, { "0", 0 }, { "Enter", ENTER } };
     for (int i = 0; i < 12; ++i)
         addButton (keys, pad[i].text, KEY_BASE + pad[i].value, { origin.x + 62 * (i % 3), origin.y + 46 * (i / 3), 56, 38 }, 13.0f);
-    addButton (keys, "<", KEY_BASE + STEP_BACK, { origin.x + 200, origin.y + 46, 56, 38 }, 15.0f);
-    addButton (keys, ">", KEY_BASE + STEP_FORWARD, { origin.x + 200, origin.y + 92, 56, 38 }, 15.0f);
+    addButton (keys, "<", KEY_BASE + STEP_BACK, stepBack, 15.0f);
+    addButton (keys, ">", KEY_BASE + STEP_FORWARD, stepForward, 15.0f);
 }
 
 //==============================================================================
@@ -214,6 +214,7 @@ void ObjBrowser::favouriteEvent (juce::int64 word)
         }
         case FavBut::HELD:
             favourites->setSlotBeingAssigned (index);
+            currentControl = &favourites->getAssignControl();
             emitCode (command::OPEN_SELECTOR, 0);
             break;
         case command::VALUE_CHANGED:

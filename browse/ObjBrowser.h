@@ -41,6 +41,8 @@ public:
     /** Opens the favourites over the page (created on first use). */
     void showFavourites();
     FavoriteCont* getFavourites() const { return favourites.get(); }
+    /** The control whose value selector the last code 19 asked for. */
+    VlmCont* getCurrentControl() const { return currentControl; }
 
     StsGrid& getGrid() { return *grid; }
     const juce::String& getTypedNumber() const { return typed; }
@@ -60,7 +62,8 @@ protected:
 
     void emitCode (int code, int value);
     void addBankButtons (juce::Point<int> origin, juce::Point<int> pitch, juce::Point<int> size);
-    void addKeypad (juce::Point<int> origin);
+    /** The ten digits, Clear and Enter from origin; the step keys where the page wants them. */
+    void addKeypad (juce::Point<int> origin, juce::Rectangle<int> stepBack, juce::Rectangle<int> stepForward);
     StsBut* addButton (juce::OwnedArray<StsBut>& group, const juce::String& text, int id, juce::Rectangle<int> bounds,
                        float font = 12.0f);
     void changeListenerCallback (juce::ChangeBroadcaster* source) override;
@@ -72,6 +75,7 @@ protected:
     LCD_Comp lcd { 0, 230, 110 };
     juce::TextEditor search;
     juce::OwnedArray<StsBut> bankButtons, categoryButtons, keys, ownButtons;
+    VlmCont* currentControl = nullptr;
     const int kind;
 
 private:

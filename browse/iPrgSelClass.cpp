@@ -25,7 +25,7 @@ iPrgSelClass::iPrgSelClass (DaduRAAudioProcessor& p)
         addButton (categoryButtons, categoryName (category), CATEGORY_BASE + category,
                    { 516 + 102 * column, 288 + 48 * row, 86, 34 }, 11.0f);
     }
-    addKeypad ({ 660, 20 });
+    addKeypad ({ 660, 20 }, { 860, 66, 56, 38 }, { 860, 112, 56, 38 });
 
     const std::pair<const char*, int> bottom[] = { { "EDIT", EDIT_ID }, { "INFO", INFO_ID }, { "PARAMETERS", PARAMETERS_ID },
                                                    { "FAVORITES", FAVORITES_ID }, { "CLOSE", CLOSE_ID } };

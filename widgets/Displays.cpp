@@ -353,6 +353,24 @@ void ZoneKeyClass::setMarked (const juce::Array<int>& notes)
     repaint();
 }
 
+void ZoneKeyClass::mouseDown (const juce::MouseEvent& e)
+{
+    dragNote = noteAt (e.x);
+    dragLow = low;
+    dragHigh = high;
+}
+
+void ZoneKeyClass::mouseDrag (const juce::MouseEvent& e)
+{
+    if (! draggable)
+        return;
+    const int delta = juce::jlimit (-dragLow, 127 - dragHigh, noteAt (e.x) - dragNote);
+    if (dragLow + delta == low && dragHigh + delta == high)
+        return;
+    setRange (dragLow + delta, dragHigh + delta);
+    sendChangeMessage();
+}
+
 float ZoneKeyClass::noteX (int note) const
 {
     // 75 white keys for notes 0..127; a black key sits on the line between its neighbours.
@@ -375,6 +393,9 @@ void ZoneKeyClass::paint (juce::Graphics& g)
     {
         g.fillRect (0.0f, 0.0f, noteX (low), h);
         g.fillRect (noteX (high) + whiteWidth, 0.0f, (float) getWidth() - noteX (high) - whiteWidth, h);
+        // The darkening alone is faint on the small picture: the range also gets a frame.
+        g.setColour (juce::Colour (0xFF5FA8D3));
+        g.drawRect (juce::Rectangle<float> (noteX (low), 0.0f, noteX (high) + whiteWidth - noteX (low), h), 1.0f);
     }
     if (mode == MARKED)
     {

@@ -122,14 +122,25 @@ public:
     void setMarked (const juce::Array<int>& notes);
     void setMode (int newMode) { mode = newMode; repaint(); }
 
+    int getLow() const { return low; }
+    int getHigh() const { return high; }
+
     /** Left edge of a note's key in the picture. */
     float noteX (int note) const;
 
+    /** A draggable bar slides its range along the keys, keeping its width, and broadcasts each step. */
+    bool draggable = false;
+
     void paint (juce::Graphics& g) override;
+    void mouseDown (const juce::MouseEvent& e) override;
+    void mouseDrag (const juce::MouseEvent& e) override;
 
 private:
+    int noteAt (int x) const { return juce::jlimit (0, 127, x * 128 / juce::jmax (1, getWidth())); }
+
     int mode = RANGE;
     int low = 0, high = 127;
+    int dragNote = 0, dragLow = 0, dragHigh = 0;
     juce::Array<int> marked;
 };
 

@@ -540,10 +540,11 @@ Bytes makeZone (Random& r, int zoneIndex, int program, const std::string& zoneNa
 {
     Bytes zone;
     fill (zone, r, 35, 0, 100);
+    zone[2] = zoneIndex == 3 && program % 3 == 0 ? 1 : 2;   // status: on, now and then a fourth zone off
     zone[3] = (uint8_t) zoneIndex;
     bytes::put16 (zone, 11, program);
-    zone[13] = (uint8_t) r.between (0, 60);    // low key
-    zone[18] = (uint8_t) r.between (61, 127);  // high key
+    zone[18] = (uint8_t) r.between (0, 60);    // low key
+    zone[19] = (uint8_t) r.between (61, 127);  // high key
 
     appendControllerList (zone, r, firstEntries, 53, 3);
     appendControllerList (zone, r, secondEntries, 157, 4);
@@ -563,7 +564,9 @@ Bytes makeZone (Random& r, int zoneIndex, int program, const std::string& zoneNa
     fill (block44, r, 44, 0, 100);
     bytes::put16 (block44, 19, r.between (80, 160) * 100);
     bytes::append (zone, block44);
+    const size_t block8 = zone.size();
     fill (zone, r, 8, 0, 100);
+    bytes::put16 (zone, (long) block8 + 1, program);   // the zone's program as the editor assigns it
 
     const int entries = r.between (0, 12);
     zone.insert (zone.end(), { (uint8_t) (entries >> 8), (uint8_t) entries, 0, 0 });
