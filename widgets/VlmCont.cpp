@@ -550,7 +550,7 @@ void i_Control::pressKey (int id)
         typed = typed.startsWith ("-") ? typed.substring (1) : "-" + typed;
     else if (id == 99)
         typed.clear();
-    else if (id == 100)
+    else if (id == 100 && typed.isNotEmpty())   // with nothing typed, Enter keeps the chosen value
     {
         const int wanted = juce::jmax (0, typed.getIntValue());
         list.selectValue (wanted);

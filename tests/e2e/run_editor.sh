@@ -41,7 +41,8 @@ wait_for_exit() {
 }
 
 # Screen positions: the window sits at (0, 0); its content is inset by a 4-pixel border.
-ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19); PROGRAM=(118 41); MIXER_BUTTON=(547 41)
+ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19); PROGRAM=(118 41); MULTI=(219 41); MIXER_BUTTON=(547 41)
+MULTI_ROW3=(160 186); FAVORITES=(918 185); FAVOURITE_2=(362 137); SELECTOR_MULTI_5=(800 229);
 PAN_KNOB_1=(54 428)
 IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600); PROGRAM_ROW3=(160 246)
 
@@ -78,9 +79,29 @@ shot 05-mixer
 [ "$(received "b0 6e")" -ge 1 ] || fail "turning the pan knob sent no parameter change"
 click "${PROGRAM[@]}"
 
+# Multi mode: a click on the third row of the multi list plays multi 3 (a global value).
+click "${MULTI[@]}" 1
+click "${MULTI_ROW3[@]}" 1
+shot 06-multi-browser
+[ "$(received "f0 07 46 01 00 11 00 03 f7")" -ge 1 ] || fail "choosing multi 3 did not reach the instrument"
+
+# Holding favourite 2 for a second opens the value selector; choosing multi 5 there assigns it.
+click "${FAVORITES[@]}"
+xdotool mousemove "${FAVOURITE_2[@]}" mousedown 1
+sleep 1.4
+xdotool mouseup 1
+sleep 0.5
+click "${SELECTOR_MULTI_5[@]}"
+shot 07-favourite-assigned
+xdotool mousemove "${SELECTOR_MULTI_5[@]}" click --repeat 2 --delay 80 1   # a double-click closes the selector
+sleep 0.5
+slot2=$(od -An -tx1 -j3 -N3 "$library/Favorites.dat" | tr -d " \n")
+[ "$slot2" = "010005" ] || fail "favourite 2 holds $slot2, not multi 5"
+click "${PROGRAM[@]}"
+
 click "${KEYS[@]}"
 click "${WHITE_KEY[@]}" 1
-shot 06-keyboard-drawer
+shot 08-keyboard-drawer
 [ "$(received "90 ")" -ge 1 ] || fail "no note on reached the virtual instrument"
 [ "$(received "80 ")" -ge 1 ] || fail "no note off reached the virtual instrument"
 
@@ -104,8 +125,15 @@ grep -q '|ZK7 Virtual Instrument|^^|ZK7 Virtual Instrument|' "$library/velmipzk7
 : > "$log"
 start_editor
 sleep 1.5
-shot 07-second-start-on-line
+shot 09-second-start-on-line
 [ "$(received "f0 7e 7f 06 01 f7")" -ge 1 ] || fail "the second start did not reach the virtual instrument"
+
+# The favourite survived the restart: pressing it plays multi 5.
+click "${MULTI[@]}" 1
+click "${FAVORITES[@]}"
+click "${FAVOURITE_2[@]}" 1
+shot 10-favourite-recalled
+[ "$(received "f0 07 46 01 00 11 00 05 f7")" -ge 1 ] || fail "the favourite did not recall multi 5 after a restart"
 kill -TERM "$pid"
 wait_for_exit
 

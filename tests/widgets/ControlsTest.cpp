@@ -157,6 +157,11 @@ TEST_F (VlmContTest, TheValueSelectorSetsTheChosenValue)
     chooser.pressKey (201);   // already at the end
     EXPECT_EQ (c->getValue(), 5);
 
+    // Enter with nothing typed keeps the chosen value (it is not taken as 0).
+    chooser.pressKey (100);
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    EXPECT_EQ (c->getValue(), 5);
+
     // Digits stop at the widest value's length.
     for (const int key : { 9, 9, 9 })
         chooser.pressKey (key);
