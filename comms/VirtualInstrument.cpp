@@ -28,6 +28,9 @@ VirtualInstrument::VirtualInstrument()
     const auto logPath = juce::SystemStats::getEnvironmentVariable ("ZK7_VIRTUAL_INSTRUMENT_LOG", {});
     if (logPath.isNotEmpty())
         log = std::make_unique<juce::FileOutputStream> (juce::File (logPath));
+    const auto keysPath = juce::SystemStats::getEnvironmentVariable ("ZK7_VIRTUAL_INSTRUMENT_KEYS", {});
+    if (keysPath.isNotEmpty())
+        keysFile = juce::File (keysPath);
 
     thread = std::thread ([this] { run(); });
 }
@@ -160,9 +163,18 @@ BankIndex* VirtualInstrument::bankOf (int typeCode)
 void VirtualInstrument::run()
 {
     std::unique_lock<std::mutex> lock (mutex);
+    const auto ready = [this] { return stopping || ! queue.empty(); };
     for (;;)
     {
-        wake.wait (lock, [this] { return stopping || ! queue.empty(); });
+        if (keysFile == juce::File())
+            wake.wait (lock, ready);
+        else if (! wake.wait_for (lock, std::chrono::milliseconds (KEYS_POLL_MS), ready))
+        {
+            lock.unlock();
+            playKeysFile();
+            lock.lock();
+            continue;
+        }
         if (stopping)
             return;
 
@@ -173,6 +185,24 @@ void VirtualInstrument::run()
         working = false;
         if (queue.empty())
             idle.notify_all();
+    }
+}
+
+void VirtualInstrument::playKeysFile()
+{
+    if (! keysFile.existsAsFile())
+        return;
+    juce::StringArray lines;
+    keysFile.readLines (lines);
+    keysFile.deleteFile();
+    for (const auto& line : lines)
+    {
+        juce::MemoryBlock bytes;
+        bytes.loadFromHexString (line);
+        const auto* data = static_cast<const uint8_t*> (bytes.getData());
+        // Only whole channel messages: a stray line must not become something the program never sees from an instrument.
+        if (bytes.getSize() == 3 && data[0] >= 0x80 && data[0] < 0xF0 && data[1] < 0x80 && data[2] < 0x80)
+            sendFromInstrument (juce::MidiMessage (data[0], data[1], data[2]));
     }
 }
 

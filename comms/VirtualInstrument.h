@@ -40,6 +40,11 @@ public:
     /** Plays a message from the instrument (a note from its keys, say). */
     void sendFromInstrument (const juce::MidiMessage& message);
 
+    /** How often the keys file (ZK7_VIRTUAL_INSTRUMENT_KEYS) is looked for. Each
+        of its lines is one message in hex that the instrument plays; the file is
+        removed once read, so a harness plays by renaming a file into place. */
+    static constexpr int KEYS_POLL_MS = 100;
+
     void setIdentity (Identity identity);
     /** Bytes per second on the wire; 0 for no limit. */
     void setWireRate (int bytesPerSecond);
@@ -64,6 +69,7 @@ public:
 
 private:
     void run();
+    void playKeysFile();
     void handle (const protocol::Bytes& message);
     void handleSysEx (const protocol::Bytes& m);
     void handleController (int channel, int controller, int value);
@@ -108,6 +114,7 @@ private:
     std::vector<protocol::Bytes> received;
     int64_t bytesSent = 0;
     std::unique_ptr<juce::FileOutputStream> log;   // for test harnesses that watch from outside
+    juce::File keysFile;                           // for harnesses that play the instrument's keys from outside
 
     std::thread thread;
 };

@@ -380,3 +380,43 @@ TEST_F (VirtualInstrumentTest, ChosenAsPortsItIsReopenedAtTheNextStart)
     midi().sendIdentityRequest();
     EXPECT_TRUE (pumpUntil ([this] { return midi().supportedDevice; }));
 }
+
+//==============================================================================
+namespace
+{
+struct Collector final : juce::MidiInputCallback
+{
+    void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& m) override
+    {
+        const std::lock_guard<std::mutex> guard (mutex);
+        messages.push_back (juce::String::toHexString (m.getRawData(), m.getRawDataSize()));
+    }
+    std::vector<juce::String> taken()
+    {
+        const std::lock_guard<std::mutex> guard (mutex);
+        return messages;
+    }
+    std::mutex mutex;
+    std::vector<juce::String> messages;
+};
+}
+
+TEST_F (LibraryTest, AKeysFilePlaysItsWholeChannelMessagesAndIsRemoved)
+{
+    const auto keys = library::folder().getChildFile ("keys.txt");
+    ASSERT_TRUE (library::folder().createDirectory());
+    setenv ("ZK7_VIRTUAL_INSTRUMENT_KEYS", keys.getFullPathName().toRawUTF8(), 1);
+    Collector collector;
+    {
+        VirtualInstrument instrument;
+        instrument.connectOutput (&collector);
+        ASSERT_TRUE (keys.replaceWithText ("90 3c 64\nnot hex at all\nf0 7e 7f 06 01 f7\n90 3c\n91 80 10\nb0 07 7f\n"));
+        const auto end = juce::Time::getMillisecondCounter() + 3000;
+        while (keys.existsAsFile() && juce::Time::getMillisecondCounter() < end)
+            juce::Thread::sleep (10);
+        instrument.connectOutput (nullptr);
+    }
+    unsetenv ("ZK7_VIRTUAL_INSTRUMENT_KEYS");
+    EXPECT_FALSE (keys.existsAsFile());
+    EXPECT_EQ (collector.taken(), (std::vector<juce::String> { "90 3c 64", "b0 07 7f" }));
+}

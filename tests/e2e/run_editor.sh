@@ -20,14 +20,19 @@ home=$(mktemp -d /tmp/zk7-e2e-home-XXXXXX)
 trap 'rm -rf "$home"' EXIT
 library="$home/Documents/Library/VZK7"
 log="$home/virtual-instrument.log"
+keys="$home/virtual-instrument.keys"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 shot() { import -window root "$shots/$1.png"; }
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
 received() { grep -c "^$1" "$log" 2>/dev/null || true; }
+# The instrument plays what the keys file holds (one message in hex per line).
+play() { printf '%s\n' "$@" > "$keys.new"; mv "$keys.new" "$keys"; }
+# Mean brightness (0..1) of a screen area in a screenshot: width, height, x, y.
+brightness() { convert "$shots/$1.png" -crop "$2x$3+$4+$5" -colorspace Gray -format "%[fx:mean]" info:; }
 
 start_editor() {
-    HOME="$home" ZK7_VIRTUAL_INSTRUMENT_LOG="$log" "$editor" 2>>"$shots/editor.stderr" &
+    HOME="$home" ZK7_VIRTUAL_INSTRUMENT_LOG="$log" ZK7_VIRTUAL_INSTRUMENT_KEYS="$keys" "$editor" 2>>"$shots/editor.stderr" &
     pid=$!
     local start
     start=$(date +%s%N)
@@ -44,6 +49,7 @@ wait_for_exit() {
 ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19); PROGRAM=(118 41); MULTI=(219 41); MIXER_BUTTON=(547 41)
 MULTI_ROW3=(160 186); FAVORITES=(918 185); FAVOURITE_2=(362 137); SELECTOR_MULTI_5=(800 229);
 PAN_KNOB_1=(54 428)
+KEY_1=(725 165); KEY_2=(787 165); KEY_ENTER=(849 303)
 IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600); PROGRAM_ROW3=(160 246)
 
 start_editor
@@ -71,12 +77,27 @@ click "${PROGRAM_ROW3[@]}" 1
 shot 04-program-chosen
 [ "$(received "f0 07 46 01 00 20 00 00 03 f7")" -ge 1 ] || fail "choosing program 3 did not reach the instrument"
 
+# Typing 1, 2 and Enter on the keypad plays program 12.
+click "${KEY_1[@]}" 0.2
+click "${KEY_2[@]}" 0.2
+click "${KEY_ENTER[@]}" 1
+shot 04b-program-typed
+[ "$(received "f0 07 46 01 00 20 00 00 0c f7")" -ge 1 ] || fail "typing 12 on the keypad did not play program 12"
+
 # The mixer page: turning channel 1's pan knob up sends a parameter-change run (controllers 110..) on channel 1.
 click "${MIXER_BUTTON[@]}"
 xdotool mousemove "${PAN_KNOB_1[@]}" mousedown 1 mousemove_relative 0 -10 mousemove_relative 0 -10 mouseup 1
 sleep 0.5
 shot 05-mixer
 [ "$(received "b0 6e")" -ge 1 ] || fail "turning the pan knob sent no parameter change"
+
+# A note played on the instrument's own keys (channel 1, velocity 127) lights channel 1's meter.
+play "90 3c 7f"
+sleep 0.35
+shot 05b-mixer-meter
+play "80 3c 00"
+dark=$(brightness 05-mixer 4 100 33 525); lit=$(brightness 05b-mixer-meter 4 100 33 525)
+awk -v dark="$dark" -v lit="$lit" 'BEGIN { exit !(lit > dark + 0.1) }' || fail "the meter did not rise ($dark -> $lit)"
 click "${PROGRAM[@]}"
 
 # Multi mode: a click on the third row of the multi list plays multi 3 (a global value).
