@@ -74,6 +74,7 @@ MainComp::~MainComp()
     parameterSelector.reset();
     programBrowser.reset();
     multiBrowser.reset();
+    programList.reset();
     leftSide.reset();
     rightSide.reset();
     appBar.reset();
@@ -137,6 +138,8 @@ void MainComp::closeEditors()
         programBrowser->hide();
     if (multiBrowser != nullptr && multiBrowser->isOpen())
         multiBrowser->hide();
+    if (programListOpen())
+        programList->hide();
     setKeyboardOpen (midi.keyboardOpen);
 }
 
@@ -185,13 +188,36 @@ void MainComp::showProgramBrowser (int channel, int program)
     programBrowser->showFor (channel);
     programBrowser->refreshLcd (channel, program);
     programBrowser->reveal (program);
-    // Program mode: the mixer's header row stands above the browser with the sixteen channels' programs.
-    if (processor.getInstrumentMode() == 1)
-        showMixer (true);
+    showHeaderRowInProgramMode();
     footer->toFront (false);
     // Focus stays with the key player; the search field takes it when clicked.
     if (isShowing())
         grabKeyboardFocus();
+}
+
+void MainComp::showHeaderRowInProgramMode()
+{
+    if (processor.getInstrumentMode() == 1)
+        showMixer (true);
+}
+
+void MainComp::showProgramList (int channel, int program)
+{
+    closeEditors();
+    if (programList == nullptr)
+    {
+        programList = std::make_unique<PrgSelClass> (processor);
+        programList->addListener (this);
+        addChildComponent (*programList);
+    }
+    programList->setBounds (programBrowserArea());
+    programList->showFor (channel, program);
+    showHeaderRowInProgramMode();
+    footer->toFront (false);
+    if (midi.keyboardOpen)
+        keyboard->toFront (false);
+    if (isShowing())
+        grabKeyboardFocus();   // letters keep playing; the search field takes the keys when clicked
 }
 
 void MainComp::showMultiBrowser()
@@ -287,8 +313,11 @@ void MainComp::iPrgSelCommand (juce::int64 word)
             if (programBrowser != nullptr && programBrowser->getCurrentControl() != nullptr)
                 openParameterSelector (*programBrowser->getCurrentControl());
             break;
+        case command::PARAMETER_PAGE:
+            showProgramList (channel, midi.getChannelProgram (channel));
+            break;
         default:
-            break;   // the editors, the info page and the parameter page come with their own pages
+            break;   // the editors and the info page come with their own pages
     }
 }
 
@@ -321,6 +350,22 @@ void MainComp::stpSelCommand (juce::int64 word)
             break;
         default:
             break;   // the multi editor comes with its own page
+    }
+}
+
+void MainComp::prgSelCommand (juce::int64 word)
+{
+    const int channel = command::target (word) & 15;
+    switch (command::code (word))
+    {
+        case command::CLOSE:
+            showPage (page::PROGRAM_BROWSER, true, page::KIND_PROGRAM, channel, midi.getChannelProgram (channel));
+            break;
+        case command::OPEN_SELECTOR:
+            break;   // the FX chain selector comes with its own page
+        default:
+            iPrgSelCommand (word);
+            break;
     }
 }
 
@@ -648,6 +693,8 @@ void MainComp::parameterMessage (int value, int address)
         return;
 
     const auto& info = midi.getSlots().info (slot);
+    if ((info.kind == slots::KIND_CONTROLLER || info.kind == slots::KIND_CHANNEL_BLOCK) && programListOpen())
+        programList->onParameterChange (slot, value);
     if (info.kind == slots::KIND_CONTROLLER && controlsShown())
         controls->refresh();
     else if (info.kind == slots::KIND_CHANNEL_BLOCK)
@@ -696,11 +743,13 @@ void MainComp::resized()
     if (controlsShown())
         controls->setBounds (pageArea());
     if (mixer->isShown())
-        mixer->setBounds (browserOpen ? pageArea().withHeight (ChMixerComp::HEADER_HEIGHT) : pageArea());
+        mixer->setBounds (browserOpen || programListOpen() ? pageArea().withHeight (ChMixerComp::HEADER_HEIGHT) : pageArea());
     if (browserOpen)
         programBrowser->setBounds (programBrowserArea());
     if (multiBrowser != nullptr && multiBrowser->isOpen())
         multiBrowser->setBounds (pageArea());
+    if (programListOpen())
+        programList->setBounds (programBrowserArea());
     if (midiSetup != nullptr)
         midiSetup->setBounds (midiSetupArea());
 

@@ -3,6 +3,7 @@
 #include "app/MIDI_Setup.h"
 #include "app/Shell.h"
 #include "arrange/DaduRAAudioProcessor.h"
+#include "browse/PrgSelClass.h"
 #include "browse/StpSelClass.h"
 #include "browse/iPrgSelClass.h"
 #include "perform/ChMixerComp.h"
@@ -21,6 +22,7 @@ class MainComp : public juce::AudioProcessorEditor,
                  public winToolListener,
                  public iPrgSelListener,
                  public StpSelListener,
+                 public PrgSelListener,
                  private juce::Timer,
                  private juce::AsyncUpdater
 {
@@ -59,6 +61,8 @@ public:
     void iPrgSelCommand (juce::int64 word) override;
     /** The multi browser's commands: 7 choose and send, 14 choose silently, 19 value selector, 24 a program favourite. */
     void stpSelCommand (juce::int64 word) override;
+    /** The program parameter page's commands: as the program browser's, 13 returns to the browser. */
+    void prgSelCommand (juce::int64 word) override;
 
     /** What the app bar's buttons do, with the bar's ordering rules. */
     void appBarCommand (int code);
@@ -73,6 +77,7 @@ public:
     ChMixerComp* getMixer() { return mixer.get(); }
     iPrgSelClass* getProgramBrowser() const { return programBrowser.get(); }
     StpSelClass* getMultiBrowser() const { return multiBrowser.get(); }
+    PrgSelClass* getProgramList() const { return programList.get(); }
     i_Control* getParameterSelector() const { return parameterSelector.get(); }
 
     void paint (juce::Graphics& g) override;
@@ -95,6 +100,10 @@ private:
     void showProgramBrowser (int channel, int program);
     void showMixer (bool headerRowOnly);
     void showMultiBrowser();
+    void showProgramList (int channel, int program);
+    /** Program mode: the mixer's header row stands above the program pages with the sixteen channels' programs. */
+    void showHeaderRowInProgramMode();
+    bool programListOpen() const { return programList != nullptr && programList->isOpen(); }
     /** Loads the multi being played from the multi bank and shows it in the multi browser. */
     void showCurrentMulti();
     /** Where the full-height pages go: below the app bar, above the footer. */
@@ -120,6 +129,7 @@ private:
     std::unique_ptr<kontrols> controls;
     std::unique_ptr<iPrgSelClass> programBrowser;
     std::unique_ptr<StpSelClass> multiBrowser;
+    std::unique_ptr<PrgSelClass> programList;
     std::unique_ptr<i_Control> parameterSelector;
 
     int pendingSlot = 0;

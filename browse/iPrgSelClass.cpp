@@ -38,10 +38,14 @@ iPrgSelClass::iPrgSelClass (DaduRAAudioProcessor& p)
 
 void iPrgSelClass::refreshLcd (int ch, int program)
 {
-    if (ch != getChannel())
-        return;
+    if (ch == getChannel())
+        showProgram (lcd, bank, ch, program);
+}
+
+void iPrgSelClass::showProgram (LCD_Comp& lcd, const BankIndex& bank, int channel, int program)
+{
     lcd.setTexts (program, bank.getListCategory (program), bank.getListSubCategory (program), bank.getName (program),
-                  "Ch. " + juce::String (ch + 1), bank.exists (program) ? juce::String (bank.getCategoryName (program)) : juce::String(), "");
+                  "Ch. " + juce::String (channel + 1), bank.exists (program) ? juce::String (bank.getCategoryName (program)) : juce::String(), "");
 }
 
 void iPrgSelClass::emit (juce::int64 word)

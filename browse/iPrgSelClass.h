@@ -24,6 +24,8 @@ public:
     void addListener (iPrgSelListener* listener) { listeners.add (listener); }
 
     void refreshLcd (int channel, int program);
+    /** "Ch. " and the channel, the program's category, number and name. */
+    static void showProgram (LCD_Comp& lcd, const BankIndex& bank, int channel, int program);
 
     void paint (juce::Graphics& g) override;
     void resized() override;

@@ -42,6 +42,15 @@ enum SendMethod
 constexpr int channelSlot (int channel, int k) { return 16 * channel + k; }
 constexpr int programSlot (int channel) { return channelSlot (channel, PROGRAM); }
 constexpr int controllerSlot (int channel, int controller) { return CONTROLLER_BASE + 128 * channel + controller; }
+
+/** The organ's controls as channel-1 controller slots (channel c adds 128 · c):
+    the nine drawbars 16' to 1', then brake, vibrato/chorus on, vibrato or
+    chorus, its depth, percussion loud/soft, decay, pitch and key click. */
+enum OrganControl { DRAWBAR_COUNT = 9, BRAKE = 9, VIBRATO_ON, CHORUS_OR_VIBRATO, VIBRATO_DEPTH, PERCUSSION_LOUD, PERCUSSION_DECAY,
+                    PERCUSSION_PITCH, KEY_CLICK, ORGAN_CONTROL_COUNT };
+constexpr int ORGAN_CONTROLS[ORGAN_CONTROL_COUNT] = { 268, 269, 278, 279, 280, 281, 282, 283, 284,
+                                                      336, 337, 338, 339, 341, 342, 343, 344 };
+constexpr int organSlot (int channel, int control) { return ORGAN_CONTROLS[control] + 128 * channel; }
 }
 
 /** The fixed description of one value slot. */

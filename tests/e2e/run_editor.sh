@@ -49,7 +49,7 @@ wait_for_exit() {
 ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19); PROGRAM=(118 41); MULTI=(219 41); MIXER_BUTTON=(547 41)
 MULTI_ROW3=(160 186); FAVORITES=(918 185); FAVOURITE_2=(362 137); SELECTOR_MULTI_5=(800 229);
 PAN_KNOB_1=(54 428)
-KEY_1=(725 165); KEY_2=(787 165); KEY_ENTER=(849 303)
+PARAMETERS=(703 685); LIST_CLOSE=(865 691); KEY_1=(725 165); KEY_2=(787 165); KEY_ENTER=(849 303)
 IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600); PROGRAM_ROW3=(160 246)
 
 start_editor
@@ -83,6 +83,11 @@ click "${KEY_2[@]}" 0.2
 click "${KEY_ENTER[@]}" 1
 shot 04b-program-typed
 [ "$(received "f0 07 46 01 00 20 00 00 0c f7")" -ge 1 ] || fail "typing 12 on the keypad did not play program 12"
+
+# PARAMETERS shows channel 1's mixer and effect controls beside the compact chooser; its CLOSE returns.
+click "${PARAMETERS[@]}" 1
+shot 04c-program-parameters
+click "${LIST_CLOSE[@]}"
 
 # The mixer page: turning channel 1's pan knob up sends a parameter-change run (controllers 110..) on channel 1.
 click "${MIXER_BUTTON[@]}"
