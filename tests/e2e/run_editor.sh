@@ -95,6 +95,7 @@ xdotool mousemove "${PAN_KNOB_1[@]}" mousedown 1 mousemove_relative 0 -10 mousem
 sleep 0.5
 shot 05-mixer
 [ "$(received "b0 6e")" -ge 1 ] || fail "turning the pan knob sent no parameter change"
+[ "$(received "b0 0a")" -ge 1 ] || fail "turning the pan knob sent no controller 10"
 
 # A note played on the instrument's own keys (channel 1, velocity 127) lights channel 1's meter.
 play "90 3c 7f"
