@@ -182,6 +182,81 @@ std::optional<ArrangementRecord> decodeProgram (const juce::MemoryBlock& content
 }
 
 //==============================================================================
+juce::MemoryBlock singleBlock (const ArrangementRecord& record)
+{
+    juce::MemoryBlock block;
+    block.append (DaduRAAudioProcessor::SINGLE_TAG, std::strlen (DaduRAAudioProcessor::SINGLE_TAG));
+    block.append (DaduRAAudioProcessor::VERSION_TAG, std::strlen (DaduRAAudioProcessor::VERSION_TAG));
+    block.append (record.getBytes().getData(), ARRANGEMENT_RECORD_SIZE);
+    return block;
+}
+
+juce::MemoryBlock bankBlock (const std::vector<ArrangementRecord>& records)
+{
+    juce::MemoryBlock block;
+    block.append (DaduRAAudioProcessor::BANK_TAG, std::strlen (DaduRAAudioProcessor::BANK_TAG));
+    block.append (DaduRAAudioProcessor::VERSION_TAG, std::strlen (DaduRAAudioProcessor::VERSION_TAG));
+    for (int i = 0; i < ARRANGEMENT_COUNT; ++i)
+    {
+        const auto record = i < (int) records.size() ? records[(size_t) i] : ArrangementRecord::defaultRecord (i);
+        block.append (record.getBytes().getData(), ARRANGEMENT_RECORD_SIZE);
+    }
+    return block;
+}
+
+namespace
+{
+std::optional<ArrangementRecord> recordOfSingleBlock (const juce::MemoryBlock& block)
+{
+    if (block.getSize() < (size_t) DaduRAAudioProcessor::SINGLE_BLOCK_SIZE
+          || findTag (DaduRAAudioProcessor::SINGLE_TAG, block, 1) != 0)
+        return std::nullopt;
+    return ArrangementRecord (juce::MemoryBlock (static_cast<const char*> (block.getData()) + DaduRAAudioProcessor::SINGLE_HEADER_SIZE,
+                                                 ARRANGEMENT_RECORD_SIZE));
+}
+
+std::vector<NamedArrangement> recordsOfBankBlock (const juce::MemoryBlock& block)
+{
+    std::vector<NamedArrangement> arrangements;
+    for (size_t offset = DaduRAAudioProcessor::BANK_HEADER_SIZE; offset + ARRANGEMENT_RECORD_SIZE <= block.getSize();
+         offset += ARRANGEMENT_RECORD_SIZE)
+    {
+        const ArrangementRecord record (juce::MemoryBlock (static_cast<const char*> (block.getData()) + offset, ARRANGEMENT_RECORD_SIZE));
+        arrangements.push_back ({ record.getName().trimEnd(), record });
+        if (arrangements.size() == (size_t) ARRANGEMENT_COUNT)
+            break;
+    }
+    return arrangements;
+}
+}
+
+std::optional<std::vector<NamedArrangement>> readArrangements (const juce::MemoryBlock& content, const juce::String& extension)
+{
+    const auto ext = extension.toLowerCase();
+    if (ext == libraryExtension())
+    {
+        const auto entries = decodeLibrary (content);
+        if (! entries)
+            return std::nullopt;
+        std::vector<NamedArrangement> arrangements;
+        for (const auto& entry : *entries)
+            if (const auto record = recordOfSingleBlock (entryState (entry)))
+                arrangements.push_back ({ entryName (entry, "Untitled"), *record });
+        return arrangements;
+    }
+    if (ext == programExtension())
+    {
+        const auto record = decodeProgram (content);
+        if (! record)
+            return std::nullopt;
+        return std::vector<NamedArrangement> { { record->getName().trimEnd(), *record } };
+    }
+    const auto block = ext == bankExtension() ? decodeBank (content) : std::optional<juce::MemoryBlock> (content);
+    if (! block || findTag (DaduRAAudioProcessor::BANK_TAG, *block, 1) != 0)
+        return std::nullopt;
+    return recordsOfBankBlock (*block);
+}
+
 std::optional<juce::MemoryBlock> readFile (const juce::File& file)
 {
     if (! file.existsAsFile())

@@ -55,6 +55,22 @@ juce::MemoryBlock encodeProgram (const ArrangementRecord& record);
 std::optional<ArrangementRecord> decodeProgram (const juce::MemoryBlock& content);
 
 //==============================================================================
+/** The arrangement state's blocks around records: the single block, and the bank block (64 records, defaults after the given ones). */
+juce::MemoryBlock singleBlock (const ArrangementRecord& record);
+juce::MemoryBlock bankBlock (const std::vector<ArrangementRecord>& records);
+
+struct NamedArrangement
+{
+    juce::String name;
+    ArrangementRecord record;
+};
+
+/** The arrangements in any arrangement file, told apart by its extension: a
+    library, a VST bank or program file, or else a preset bank file. Nothing
+    when the content is not of that form; library entries without a whole
+    arrangement are left out. */
+std::optional<std::vector<NamedArrangement>> readArrangements (const juce::MemoryBlock& content, const juce::String& extension);
+
 /** The content of a file read whole, or nothing when it is not a file. */
 std::optional<juce::MemoryBlock> readFile (const juce::File& file);
 }

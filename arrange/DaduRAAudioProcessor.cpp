@@ -1,4 +1,5 @@
 #include "arrange/DaduRAAudioProcessor.h"
+#include "arrange/ArrangementFiles.h"
 #include "comms/LibraryFiles.h"
 
 namespace
@@ -117,10 +118,10 @@ void DaduRAAudioProcessor::changeProgramName (int index, const juce::String& nam
 
 void DaduRAAudioProcessor::getStateInformation (juce::MemoryBlock& block)
 {
-    block.append (BANK_TAG, std::strlen (BANK_TAG));
-    block.append (VERSION_TAG, std::strlen (VERSION_TAG));
+    std::vector<ArrangementRecord> records;
     for (int i = 0; i < ARRANGEMENT_COUNT; ++i)
-        block.append (bank.getRecord (i).getBytes().getData(), ARRANGEMENT_RECORD_SIZE);
+        records.push_back (bank.getRecord (i));
+    block = arrfiles::bankBlock (records);
 }
 
 void DaduRAAudioProcessor::setStateInformation (const void* data, int size)
@@ -133,10 +134,7 @@ void DaduRAAudioProcessor::setStateInformation (const void* data, int size)
 
 void DaduRAAudioProcessor::getCurrentProgramStateInformation (juce::MemoryBlock& block)
 {
-    block.append (SINGLE_TAG, std::strlen (SINGLE_TAG));
-    block.append (VERSION_TAG, std::strlen (VERSION_TAG));
-    const auto record = bank.captureRecord (midi.getSlots(), currentArrangement, bank.getRecordName (currentArrangement));
-    block.append (record.getBytes().getData(), ARRANGEMENT_RECORD_SIZE);
+    block = arrfiles::singleBlock (bank.captureRecord (midi.getSlots(), currentArrangement, bank.getRecordName (currentArrangement)));
 }
 
 void DaduRAAudioProcessor::setCurrentProgramStateInformation (const void* data, int size)

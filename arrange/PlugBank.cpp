@@ -26,7 +26,7 @@ struct GlobalField
 };
 
 const GlobalField globalFields[8] = {
-    { 2304, 56, true }, { 2305, 58, false }, { 2306, 59, true }, { 2307, 61, false },
+    { 2304, ArrangementRecord::MULTI_OFFSET, true }, { 2305, ArrangementRecord::MODE_OFFSET, false }, { 2306, 59, true }, { 2307, 61, false },
     { 2308, 62, false }, { 2309, 63, true }, { 2310, 65, false }, { 2311, 66, false },
 };
 }

@@ -16,6 +16,8 @@ class ArrangementRecord
 {
 public:
     static constexpr int PROGRAMS_OFFSET = 24;
+    static constexpr int MULTI_OFFSET = 56;
+    static constexpr int MODE_OFFSET = 58;
     static constexpr int RESERVED_OFFSET = 67;
 
     /** 300 zero bytes. */
@@ -35,6 +37,9 @@ public:
 
     int getProgram (int channel) const { return getWord (PROGRAMS_OFFSET + 2 * channel); }
     void setProgram (int channel, int program) { setWord (PROGRAMS_OFFSET + 2 * channel, program); }
+    int getMulti() const { return getWord (MULTI_OFFSET); }
+    /** 1 program mode, 2 multi mode (0 in records written before the mode was kept). */
+    int getMode() const { return getSignedByte (MODE_OFFSET); }
 
     /** Copies the global values (slots 2304..2311) between record and table. */
     void readGlobals (const ValueSlots& table);

@@ -20,11 +20,7 @@ juce::MemoryBlock singleBlock (const juce::String& name, int program)
     ArrangementRecord record;
     record.setName (name);
     record.setProgram (0, program);
-    juce::MemoryBlock block;
-    block.append (DaduRAAudioProcessor::SINGLE_TAG, std::strlen (DaduRAAudioProcessor::SINGLE_TAG));
-    block.append (DaduRAAudioProcessor::VERSION_TAG, std::strlen (DaduRAAudioProcessor::VERSION_TAG));
-    block.append (record.getBytes().getData(), ARRANGEMENT_RECORD_SIZE);
-    return block;
+    return arrfiles::singleBlock (record);
 }
 
 arrfiles::Library threeEntries()

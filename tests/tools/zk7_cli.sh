@@ -42,7 +42,25 @@ grep -q "^Received 40 programs" "$HOME/rx.txt" || fail "receive reported: $(cat 
 [ "$("$zk7" list programs --library "$backup" | wc -l)" -eq 1141 ] || fail "backup library does not list 1141 programs"
 "$zk7" receive programs 1 2 --library "$HOME/none" > /dev/null 2>&1 && fail "receive without ports succeeded"
 
-for bad in "list nothing" "show programs 0" "show programs abc" "show programs 5000" "check /nonexistent" "check /etc/hostname" "list programs --category x" "receive programs 1" "receive programs a b --virtual"; do
+# Arrangements: a preset bank whose first arrangement is "Test Set" with program 7 on channel 1,
+# converted to a library, then to a VST bank, and listed from each.
+bank=$HOME/bank.arrbank
+{ printf 'ZK7PluginBankVersion100%-24s\000\007' "Test Set"; head -c $((19200 - 26)) /dev/zero; } > "$bank"
+"$zk7" arrangements list "$bank" | head -n 1 | grep -q "^1  Test Set .* programs 7 0 " || fail "arrangements list: $("$zk7" arrangements list "$bank" | head -n 1)"
+[ "$("$zk7" arrangements list "$bank" | wc -l)" -eq 64 ] || fail "the preset bank does not list 64 arrangements"
+"$zk7" arrangements export "$bank" "$HOME/all.zk7arrlib" > /dev/null || fail "export to a library"
+[ "$(stat -c %s "$HOME/all.zk7arrlib")" -eq $((10 + 64 * 637)) ] || fail "library size"
+"$zk7" arrangements export "$HOME/all.zk7arrlib" "$HOME/all.fxb" > /dev/null || fail "export to a VST bank"
+[ "$(stat -c %s "$HOME/all.fxb")" -eq 19383 ] || fail "VST bank size"
+"$zk7" arrangements list "$HOME/all.fxb" | head -n 1 | grep -q "^1  Test Set " || fail "the VST bank lost the name"
+"$zk7" arrangements export "$HOME/all.fxb" "$HOME/one.fxp" > /dev/null || fail "export to a VST program"
+[ "$("$zk7" arrangements list "$HOME/one.fxp" | wc -l)" -eq 1 ] || fail "the VST program does not hold one arrangement"
+head -c 5000 "$HOME/all.fxb" > "$HOME/cut.fxb"
+"$zk7" arrangements list "$HOME/cut.fxb" > /dev/null 2>&1 && fail "a cut VST bank was listed"
+"$zk7" arrangements export "$bank" "$HOME/out.txt" > /dev/null 2>&1 && fail "export to an unknown form succeeded"
+[ -e "$HOME/out.txt" ] && fail "an unknown form was written"
+
+for bad in "list nothing" "show programs 0" "show programs abc" "show programs 5000" "check /nonexistent" "check /etc/hostname" "list programs --category x" "receive programs 1" "receive programs a b --virtual" "arrangements list /nonexistent" "arrangements list /etc/hostname" "arrangements export /nonexistent x.fxb" "arrangements nothing x"; do
     # shellcheck disable=SC2086
     "$zk7" $bad > /dev/null 2>&1 && fail "zk7 $bad succeeded"
 done

@@ -3,7 +3,10 @@
 //   zk7 show <type> <id> [--library DIR]
 //   zk7 check <bank-file>
 //   zk7 receive <type> <from> <to> [--library DIR] [--port-in NAME --port-out NAME | --virtual]
+//   zk7 arrangements list <file>
+//   zk7 arrangements export <file> <out.fxb|out.zk7arrlib|out.fxp>
 
+#include "arrange/ArrangementFiles.h"
 #include "comms/LibraryFiles.h"
 #include "comms/MidiCntrState.h"
 #include "comms/VirtualInstrument.h"
@@ -25,6 +28,8 @@ int usage()
                  "       zk7 show <type> <id> [--library DIR]\n"
                  "       zk7 check <bank-file>\n"
                  "       zk7 receive <type> <from> <to> [--library DIR] [--port-in NAME --port-out NAME | --virtual]\n"
+                 "       zk7 arrangements list <file>\n"
+                 "       zk7 arrangements export <file> <out.fxb|out.zk7arrlib|out.fxp>\n"
                  "types: programs multis fxchains keymaps intonations shiftpatterns velocitypatterns arps\n";
     return 2;
 }
@@ -350,6 +355,94 @@ int check (const std::string& path)
     const bool malformed = ! problems.empty();
     return malformed ? 1 : 0;
 }
+
+//==============================================================================
+/** The arrangements of a file of any arrangement form, or an error on stderr. */
+std::optional<std::vector<arrfiles::NamedArrangement>> readArrangements (const juce::File& file)
+{
+    const auto content = arrfiles::readFile (file);
+    if (! content)
+    {
+        std::cerr << "zk7: no such file: " << file.getFullPathName() << "\n";
+        return std::nullopt;
+    }
+    auto arrangements = arrfiles::readArrangements (*content, file.getFileExtension());
+    if (! arrangements)
+        std::cerr << "zk7: not an arrangement file: " << file.getFullPathName() << "\n";
+    return arrangements;
+}
+
+int listArrangements (const juce::File& file)
+{
+    const auto arrangements = readArrangements (file);
+    if (! arrangements)
+        return 1;
+    int index = 0;
+    for (const auto& a : *arrangements)
+    {
+        std::cout << ++index << "  " << padded (a.name.toStdString(), 24) << "  mode " << a.record.getMode()
+                  << "  multi " << a.record.getMulti() << "  programs";
+        for (int channel = 0; channel < 16; ++channel)
+            std::cout << " " << a.record.getProgram (channel);
+        std::cout << "\n";
+    }
+    return 0;
+}
+
+int exportArrangements (const juce::File& source, const juce::File& target)
+{
+    const auto arrangements = readArrangements (source);
+    if (! arrangements)
+        return 1;
+    const auto extension = target.getFileExtension().toLowerCase();
+    juce::MemoryBlock content;
+    if (extension == arrfiles::libraryExtension())
+    {
+        arrfiles::Library entries;
+        for (const auto& a : *arrangements)
+            entries.add (arrfiles::buildEntry (a.name, arrfiles::singleBlock (a.record)));
+        content = arrfiles::encodeLibrary (entries);
+    }
+    else if (extension == arrfiles::bankExtension())
+    {
+        std::vector<ArrangementRecord> records;
+        for (const auto& a : *arrangements)
+            records.push_back (a.record);
+        if (records.size() > (size_t) ARRANGEMENT_COUNT)
+            std::cerr << "zk7: a bank holds 64 arrangements; the first 64 of " << records.size() << " are written\n";
+        content = arrfiles::encodeBank (arrfiles::bankBlock (records));
+    }
+    else if (extension == arrfiles::programExtension() && ! arrangements->empty())
+        content = arrfiles::encodeProgram (arrangements->front().record);
+    else
+    {
+        std::cerr << "zk7: write to a .zk7arrlib, .fxb or .fxp file\n";
+        return 2;
+    }
+    if (arrangements->empty())
+    {
+        std::cerr << "zk7: no arrangements in " << source.getFullPathName() << "\n";
+        return 1;
+    }
+    if (! library::writeAtomically (target, content))
+    {
+        std::cerr << "zk7: could not write " << target.getFullPathName() << "\n";
+        return 1;
+    }
+    std::cout << arrangements->size() << " arrangements written to " << target.getFullPathName() << "\n";
+    return 0;
+}
+
+int arrangementsCommand (int argc, char** argv)
+{
+    const std::string sub = argv[2];
+    const auto fileArg = [argv] (int i) { return juce::File::getCurrentWorkingDirectory().getChildFile (juce::String (argv[i])); };
+    if (sub == "list" && argc == 4)
+        return listArrangements (fileArg (3));
+    if (sub == "export" && argc == 5)
+        return exportArrangements (fileArg (3), fileArg (4));
+    return usage();
+}
 }
 
 int main (int argc, char** argv)
@@ -360,6 +453,8 @@ int main (int argc, char** argv)
     const std::string command = argv[1];
     if (command == "check")
         return argc == 3 ? check (argv[2]) : usage();
+    if (command == "arrangements")
+        return arrangementsCommand (argc, argv);
 
     const auto options = parse (argc, argv);
     if (! options.error.empty())
