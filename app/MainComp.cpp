@@ -75,6 +75,7 @@ MainComp::~MainComp()
     programBrowser.reset();
     multiBrowser.reset();
     programList.reset();
+    libraryManager.reset();
     leftSide.reset();
     rightSide.reset();
     appBar.reset();
@@ -218,6 +219,19 @@ void MainComp::showProgramList (int channel, int program)
         keyboard->toFront (false);
     if (isShowing())
         grabKeyboardFocus();   // letters keep playing; the search field takes the keys when clicked
+}
+
+void MainComp::showLibraryManager()
+{
+    if (libraryManager == nullptr)
+    {
+        libraryManager = std::make_unique<Lib_Manager_Win> (processor);
+        libraryManager->getContent().addChangeListener (this);
+        const auto origin = window != nullptr ? window->getPosition() : getScreenPosition();
+        libraryManager->setTopLeftPosition (origin.x, 0);
+    }
+    libraryManager->setVisible (true);
+    libraryManager->toFront (true);
 }
 
 void MainComp::showMultiBrowser()
@@ -494,6 +508,7 @@ void MainComp::appBarCommand (int code)
             break;
         }
         case AppBar::DRAG: winToolCommand (WinMovCan::MOVE); break;
+        case AppBar::LIBRARY: showLibraryManager(); break;
         default: break;
     }
 }
@@ -561,6 +576,16 @@ void MainComp::midiSetupCommand (int code, int value)
 //==============================================================================
 void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
+    if (libraryManager != nullptr && source == &libraryManager->getContent())
+    {
+        for (const auto word : libraryManager->getContent().pending.takeAll())
+            if (command::code (word) == Lib_Manager_Comp::CLOSE_WINDOW)
+            {
+                libraryManager.reset();   // its LIBRARY page saves the library
+                break;
+            }
+        return;
+    }
     if (source == keyboard.get() && midi.keyboardOpen)
         keyboardReleased();
     else if (source == &keyboard->getModWheel() && midi.keyboardOpen)

@@ -3,6 +3,7 @@
 #include "app/MIDI_Setup.h"
 #include "app/Shell.h"
 #include "arrange/DaduRAAudioProcessor.h"
+#include "browse/Lib_Manager.h"
 #include "browse/PrgSelClass.h"
 #include "browse/StpSelClass.h"
 #include "browse/iPrgSelClass.h"
@@ -78,6 +79,7 @@ public:
     iPrgSelClass* getProgramBrowser() const { return programBrowser.get(); }
     StpSelClass* getMultiBrowser() const { return multiBrowser.get(); }
     PrgSelClass* getProgramList() const { return programList.get(); }
+    Lib_Manager_Win* getLibraryManager() const { return libraryManager.get(); }
     i_Control* getParameterSelector() const { return parameterSelector.get(); }
 
     void paint (juce::Graphics& g) override;
@@ -101,6 +103,8 @@ private:
     void showMixer (bool headerRowOnly);
     void showMultiBrowser();
     void showProgramList (int channel, int program);
+    /** The library manager's window: created over the arrangement state, or brought to front. */
+    void showLibraryManager();
     /** Program mode: the mixer's header row stands above the program pages with the sixteen channels' programs. */
     void showHeaderRowInProgramMode();
     bool programListOpen() const { return programList != nullptr && programList->isOpen(); }
@@ -130,6 +134,7 @@ private:
     std::unique_ptr<iPrgSelClass> programBrowser;
     std::unique_ptr<StpSelClass> multiBrowser;
     std::unique_ptr<PrgSelClass> programList;
+    std::unique_ptr<Lib_Manager_Win> libraryManager;
     std::unique_ptr<i_Control> parameterSelector;
 
     int pendingSlot = 0;

@@ -175,10 +175,9 @@ std::optional<ArrangementRecord> decodeProgram (const juce::MemoryBlock& content
     if (content.getSize() < (size_t) ARRANGEMENT_RECORD_SIZE)
         return std::nullopt;
     const int p = findTag (DaduRAAudioProcessor::SINGLE_TAG, content, 300);
-    if (p < 0 || content.getSize() - (size_t) p < (size_t) DaduRAAudioProcessor::SINGLE_BLOCK_SIZE)
+    if (p < 0)
         return std::nullopt;
-    return ArrangementRecord (juce::MemoryBlock (static_cast<const char*> (content.getData()) + p + DaduRAAudioProcessor::SINGLE_HEADER_SIZE,
-                                                 ARRANGEMENT_RECORD_SIZE));
+    return recordOfSingleBlock (juce::MemoryBlock (static_cast<const char*> (content.getData()) + p, content.getSize() - (size_t) p));
 }
 
 //==============================================================================
@@ -204,8 +203,6 @@ juce::MemoryBlock bankBlock (const std::vector<ArrangementRecord>& records)
     return block;
 }
 
-namespace
-{
 std::optional<ArrangementRecord> recordOfSingleBlock (const juce::MemoryBlock& block)
 {
     if (block.getSize() < (size_t) DaduRAAudioProcessor::SINGLE_BLOCK_SIZE
@@ -215,6 +212,8 @@ std::optional<ArrangementRecord> recordOfSingleBlock (const juce::MemoryBlock& b
                                                  ARRANGEMENT_RECORD_SIZE));
 }
 
+namespace
+{
 std::vector<NamedArrangement> recordsOfBankBlock (const juce::MemoryBlock& block)
 {
     std::vector<NamedArrangement> arrangements;

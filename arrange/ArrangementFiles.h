@@ -58,6 +58,8 @@ std::optional<ArrangementRecord> decodeProgram (const juce::MemoryBlock& content
 /** The arrangement state's blocks around records: the single block, and the bank block (64 records, defaults after the given ones). */
 juce::MemoryBlock singleBlock (const ArrangementRecord& record);
 juce::MemoryBlock bankBlock (const std::vector<ArrangementRecord>& records);
+/** The record of a whole single block (tag first); nothing otherwise. */
+std::optional<ArrangementRecord> recordOfSingleBlock (const juce::MemoryBlock& block);
 
 struct NamedArrangement
 {
