@@ -169,7 +169,7 @@ void LibPreview::paint (juce::Graphics& g)
     g.setFont (juce::Font ("Arial", 15.0f, juce::Font::bold));
     g.drawText (name, 10, 6, getWidth() - 20, 20, juce::Justification::centredLeft, true);
     g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
-    const int pitch = juce::jmax (14, (getHeight() - 32) / 16);
+    const int pitch = (getHeight() - 34) / 16;
     for (int channel = 0; channel < 16; ++channel)
     {
         g.setColour (juce::Colour (0xFF8A8A8A));

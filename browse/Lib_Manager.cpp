@@ -475,6 +475,6 @@ void Lib_Manager_Comp::resized()
 Lib_Manager_Win::Lib_Manager_Win (DaduRAAudioProcessor& processor)
     : juce::DocumentWindow ({}, juce::Colours::black, 0, true)
 {
+    setTitleBarHeight (0);   // before the content, so the window takes the content's size
     setContentOwned (new Lib_Manager_Comp (processor), true);
-    setTitleBarHeight (0);
 }

@@ -32,7 +32,7 @@ play() { printf '%s\n' "$@" > "$keys.new"; mv "$keys.new" "$keys"; }
 brightness() { convert "$shots/$1.png" -crop "$2x$3+$4+$5" -colorspace Gray -format "%[fx:mean]" info:; }
 
 start_editor() {
-    HOME="$home" ZK7_VIRTUAL_INSTRUMENT_LOG="$log" ZK7_VIRTUAL_INSTRUMENT_KEYS="$keys" "$editor" 2>>"$shots/editor.stderr" &
+    HOME="$home" ZK7_VIRTUAL_INSTRUMENT_LOG="$log" ZK7_VIRTUAL_INSTRUMENT_KEYS="$keys" ZK7_FILE_CHOOSER_ANSWER="$library/e2e-bank" "$editor" 2>>"$shots/editor.stderr" &
     pid=$!
     local start
     start=$(date +%s%N)
@@ -49,6 +49,8 @@ wait_for_exit() {
 ABOUT=(692 41); MIDI=(344 41); KEYS=(445 41); QUIT=(961 19); PROGRAM=(118 41); MULTI=(219 41); MIXER_BUTTON=(547 41)
 MULTI_ROW3=(160 186); FAVORITES=(918 185); FAVOURITE_2=(362 137); SELECTOR_MULTI_5=(800 229);
 PAN_KNOB_1=(54 428)
+LIBRARY_BUTTON=(46 38); LIB_ROW2=(100 96); LIB_ROW8=(100 240); LIB_SET_CURRENT=(405 108); LIB_RENAME=(405 141)
+LIB_SAVE_BANK=(405 207); LIB_TAB=(183 35); LIB_ADD_CURRENT=(405 108); LIB_DONE=(430 595); DIALOG_FIELD=(250 302)
 PARAMETERS=(703 685); LIST_CLOSE=(865 691); KEY_1=(725 165); KEY_2=(787 165); KEY_ENTER=(849 303)
 IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600); PROGRAM_ROW3=(160 246)
 
@@ -138,8 +140,30 @@ xdotool key z
 sleep 0.5
 [ "$(received "90 24 64")" -ge 1 ] || fail "the letter key z did not play"
 
+# The library manager: rename arrangement 2, store the live state in slot 8, save the bank as a VST
+# bank (the file chooser answers with a fixed name here), add the live state to the library.
+type_name() { xdotool mousemove "${DIALOG_FIELD[@]}" click 1 key ctrl+a type "$1"; xdotool key Return; sleep 0.4; }
+click "${LIBRARY_BUTTON[@]}" 1
+click "${LIB_ROW2[@]}"
+click "${LIB_RENAME[@]}"
+type_name "Rock Night"
+click "${LIB_ROW8[@]}"
+click "${LIB_SET_CURRENT[@]}"
+type_name "Stored Live"
+shot 11-library-manager-bank
+click "${LIB_SAVE_BANK[@]}"
+[ "$(stat -c %s "$library/e2e-bank.fxb" 2>/dev/null)" = 19383 ] || fail "SAVE BANK did not write a 19383-byte VST bank"
+click "${LIB_TAB[@]}"
+click "${LIB_ADD_CURRENT[@]}"
+type_name "Kept Entry"
+shot 12-library-manager-library
+click "${LIB_DONE[@]}"
+
 click "${QUIT[@]}" 0
 wait_for_exit
+grep -aq "Rock Night" "$library/ZK7 Preset bank.arrbank" || fail "the renamed arrangement was not kept"
+grep -aq "Stored Live" "$library/ZK7 Preset bank.arrbank" || fail "SET CURRENT was not kept"
+grep -aq "Kept Entry" "$library/Lib.zk7arrlib" || fail "the library entry was not kept"
 
 bank="$library/ZK7 Preset bank.arrbank"
 [ -f "$bank" ] || fail "no preset bank file"
@@ -154,6 +178,10 @@ start_editor
 sleep 1.5
 shot 09-second-start-on-line
 [ "$(received "f0 7e 7f 06 01 f7")" -ge 1 ] || fail "the second start did not reach the virtual instrument"
+
+click "${LIBRARY_BUTTON[@]}" 1
+shot 09b-library-manager-after-restart
+click "${LIB_DONE[@]}"
 
 # The favourite survived the restart: pressing it plays multi 5.
 click "${MULTI[@]}" 1
