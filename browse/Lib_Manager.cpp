@@ -376,8 +376,10 @@ void Plugin_Bank::textMessageAnswered (int buttonId, int purpose)
 }
 
 //==============================================================================
-Lib_Manager_Comp::Lib_Manager_Comp (DaduRAAudioProcessor& p) : processor (p)
+Lib_Manager_Comp::Lib_Manager_Comp (DaduRAAudioProcessor& p) : processor (p), player (p.getMidi())
 {
+    addAndMakeVisible (player);
+    setWantsKeyboardFocus (true);
     for (auto* button : { &presetBankButton, &libraryButton, &doneButton })
     {
         button->addListener (this);
@@ -462,6 +464,7 @@ void Lib_Manager_Comp::resized()
 {
     presetBankButton.setBounds (20, 22, 104, 26);
     libraryButton.setBounds (130, 22, 104, 26);
+    player.setBounds (250, 25, 240, 20);
     doneButton.setBounds (getWidth() - 120, getHeight() - 40, 100, 30);
     tools.setTopLeftPosition (getWidth() - tools.getWidth() - 4, 0);
     const juce::Rectangle<int> pageArea (0, 50, getWidth(), getHeight() - 92);

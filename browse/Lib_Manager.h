@@ -154,6 +154,9 @@ public:
 
     void paint (juce::Graphics& g) override;
     void resized() override;
+    /** Letter keys play the instrument here too (text fields keep theirs). */
+    bool keyPressed (const juce::KeyPress& key) override { return player.keyPressed (key); }
+    bool keyStateChanged (bool isKeyDown) override { return player.keyStateChanged (isKeyDown); }
 
 private:
     void libButClicked (juce::Component*, int id) override;
@@ -162,6 +165,7 @@ private:
     DaduRAAudioProcessor& processor;
     LibBut presetBankButton { "PRESET BANK", PRESET_BANK }, libraryButton { "LIBRARY", LIBRARY }, doneButton { "DONE", DONE };
     WinMovCan tools;
+    KeyPlayClass player;
     std::unique_ptr<LibClass> library;
     std::unique_ptr<Plugin_Bank> bank;
     juce::String pageName;

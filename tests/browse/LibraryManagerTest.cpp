@@ -252,3 +252,11 @@ TEST_F (LibraryManagerTest, RenameSetCurrentAndLibraryEntrySurviveARestart)
     ASSERT_TRUE (entries.has_value());
     EXPECT_EQ (arrfiles::entryName (entries->getLast(), {}), "Kept Entry");
 }
+
+TEST_F (LibraryManagerTest, LetterKeysPlayTheInstrumentInTheManagerToo)
+{
+    EXPECT_TRUE (manager->keyPressed (juce::KeyPress ('z', juce::ModifierKeys(), 'z')));
+    settle();
+    const auto received = instrument->getReceived();
+    EXPECT_NE (std::find (received.begin(), received.end(), protocol::Bytes { 0x90, 36, 100 }), received.end());
+}

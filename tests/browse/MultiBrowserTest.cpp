@@ -13,13 +13,7 @@ protected:
         settle();
     }
 
-    std::vector<int> listed() const
-    {
-        std::vector<int> ids;
-        for (const int id : browser->getGrid().getIds())
-            ids.push_back (id);
-        return ids;
-    }
+    std::vector<int> listed() const { return idsOf (browser->getGrid()); }
 
     int visibleZoneRows()
     {

@@ -3,6 +3,12 @@
 #include "support/VirtualRig.h"
 #include "app/MainComp.h"
 
+/** The IDs a grid lists, in order. */
+inline std::vector<int> idsOf (const StsGrid& grid)
+{
+    return { grid.getIds().begin(), grid.getIds().end() };
+}
+
 /** The main component over the virtual rig, past the start-up panel. */
 class EditorRigTest : public VirtualRigTest
 {
