@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Starts the real editor under Xvfb with a fresh HOME and plays a player's
 # first minutes: the start-up panel finds no instrument, ABOUT closes it, the
-# MIDI setup panel connects both ports to the virtual instrument, a key of the
-# keyboard drawer sounds on it, and the quit tool ends the program. A second
-# start must reopen the remembered ports by name. Screenshots go to <folder>.
+# MIDI setup panel connects both ports to the virtual instrument; programs are
+# chosen by click and keypad, the parameter page opens, a mixer knob turns, a
+# note from the instrument lights a meter, a multi is chosen, a favourite is
+# assigned by holding it, the library manager renames and stores arrangements,
+# a key of the keyboard drawer sounds, and the quit tool ends the program. A
+# second start must reopen the remembered ports by name and find the favourite
+# and the arrangements kept. Screenshots go to <folder>.
 # Usage: run_editor.sh <editor binary> <folder for screenshots>
 set -euo pipefail
 
