@@ -51,6 +51,7 @@ public:
     void hide();
     bool isOpen() const { return open; }
     int getChannel() const { return channel; }
+    int getProgram() const { return program; }
     bool showsOrganLayout() const { return organLayout; }
 
     /** A value slot changed: a control bound to it follows. */

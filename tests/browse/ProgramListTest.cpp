@@ -91,6 +91,7 @@ TEST_F (ProgramListTest, OrganProgramsGetTheDrawbarsAndSwitchesOnTheChannelsCont
     auto* list = openList();
     playOnChannel (2, 119);
     ASSERT_TRUE (list->showsOrganLayout());
+    EXPECT_EQ (list->getProgram(), 119);
 
     // The 5 1/3' drawbar is controller 13 of MIDI channel 3.
     const int drawbarSlot = slots::organSlot (2, 1);
