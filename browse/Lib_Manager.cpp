@@ -444,6 +444,19 @@ void Lib_Manager_Comp::winToolCommand (int code)
     }
 }
 
+void Lib_Manager_Comp::mouseDown (const juce::MouseEvent& e)
+{
+    draggingWindow = e.y < HEADER_HEIGHT && getTopLevelComponent() != this;
+    windowAtPress = getTopLevelComponent()->getPosition();
+    mouseAtPress = e.getScreenPosition();
+}
+
+void Lib_Manager_Comp::mouseDrag (const juce::MouseEvent& e)
+{
+    if (draggingWindow)
+        getTopLevelComponent()->setTopLeftPosition (windowAtPress + e.getScreenPosition() - mouseAtPress);
+}
+
 void Lib_Manager_Comp::post (int code)
 {
     pending.post (command::make (code, 0, 0, 0));
@@ -454,10 +467,10 @@ void Lib_Manager_Comp::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (0xFF373535));
     g.setColour (juce::Colour (0xFF0A0A0A));
-    g.fillRect (0, 0, getWidth(), 20);
+    g.fillRect (0, 0, getWidth(), HEADER_HEIGHT);
     g.setColour (juce::Colour (0xFFEDE9E9));
     g.setFont (juce::Font ("Arial", 15.0f, juce::Font::plain));
-    g.drawText ("ZK7 CHANNELS ARRANGEMENTS: " + pageName, 0, 0, getWidth(), 20, juce::Justification::centred);
+    g.drawText ("ZK7 CHANNELS ARRANGEMENTS: " + pageName, 0, 0, getWidth(), HEADER_HEIGHT, juce::Justification::centred);
 }
 
 void Lib_Manager_Comp::resized()

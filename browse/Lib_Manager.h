@@ -157,8 +157,13 @@ public:
     /** Letter keys play the instrument here too (text fields keep theirs). */
     bool keyPressed (const juce::KeyPress& key) override { return player.keyPressed (key); }
     bool keyStateChanged (bool isKeyDown) override { return player.keyStateChanged (isKeyDown); }
+    /** The header bar moves the window (it has no title bar of the system's). */
+    void mouseDown (const juce::MouseEvent& e) override;
+    void mouseDrag (const juce::MouseEvent& e) override;
 
 private:
+    static constexpr int HEADER_HEIGHT = 20;
+
     void libButClicked (juce::Component*, int id) override;
     void post (int code);
 
@@ -166,6 +171,8 @@ private:
     LibBut presetBankButton { "PRESET BANK", PRESET_BANK }, libraryButton { "LIBRARY", LIBRARY }, doneButton { "DONE", DONE };
     WinMovCan tools;
     KeyPlayClass player;
+    bool draggingWindow = false;
+    juce::Point<int> windowAtPress, mouseAtPress;
     std::unique_ptr<LibClass> library;
     std::unique_ptr<Plugin_Bank> bank;
     juce::String pageName;

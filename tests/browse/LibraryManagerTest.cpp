@@ -260,3 +260,17 @@ TEST_F (LibraryManagerTest, LetterKeysPlayTheInstrumentInTheManagerToo)
     const auto received = instrument->getReceived();
     EXPECT_NE (std::find (received.begin(), received.end(), protocol::Bytes { 0x90, 36, 100 }), received.end());
 }
+
+TEST_F (LibraryManagerTest, DraggingTheHeaderMovesTheWindow)
+{
+    auto* window = main->getLibraryManager();
+    const auto before = window->getPosition();
+    manager->mouseDown (press (*manager, 200, 10));
+    manager->mouseDrag (mouseAt (*manager, { 240.0f, 40.0f }, { 200.0f, 10.0f }));
+    EXPECT_EQ (window->getPosition(), before + juce::Point<int> (40, 30));
+
+    const auto moved = window->getPosition();
+    manager->mouseDown (press (*manager, 200, 300));   // below the header: the window stays
+    manager->mouseDrag (mouseAt (*manager, { 260.0f, 340.0f }, { 200.0f, 300.0f }));
+    EXPECT_EQ (window->getPosition(), moved);
+}
