@@ -280,6 +280,9 @@ Plugin_Bank::Plugin_Bank (DaduRAAudioProcessor& p) : LibPage (p), file (p.getBan
     file.getRows().addListener (this);
     addButtons ({ { "APPLY", APPLY }, { "SET CURRENT", SET_CURRENT }, { "RENAME", RENAME }, { "LOAD BANK", LOAD },
                   { "SAVE BANK", SAVE }, { "LOAD PRESET", LOAD_PRESET }, { "SAVE PRESET", SAVE_PRESET } });
+    // The page opens on the arrangement being played.
+    file.getRows().selectRow (p.getCurrentProgram(), false);
+    showSelected();
 }
 
 void Plugin_Bank::showSelected()

@@ -159,10 +159,16 @@ TEST_F (LibraryManagerTest, AFileThatIsNoLibraryIsReportedAndChangesNothing)
 
 TEST_F (LibraryManagerTest, PresetBankSlotActions)
 {
+    auto& library = libraryPage();
+    library.press (LibPage::RENAME);   // an empty list has no selected row: nothing happens
+    library.press (LibPage::APPLY);
+    EXPECT_EQ (library.getDialog(), nullptr);
+
+    manager->showPresetBank();
     auto& page = *manager->getBankPage();
     auto& rows = page.getList().getRows();
-    page.press (LibPage::SET_CURRENT);   // no row selected: nothing
-    EXPECT_EQ (page.getDialog(), nullptr);
+    EXPECT_EQ (rows.getSelectedRow(), 0);   // it opens on the arrangement being played
+    EXPECT_EQ (page.getPreview().getName(), "EDM");
 
     rows.selectRow (5, true);
     page.press (LibPage::SET_CURRENT);
