@@ -46,13 +46,16 @@ grep -q "^Received 40 programs" "$HOME/rx.txt" || fail "receive reported: $(cat 
 # converted to a library, then to a VST bank, and listed from each.
 bank=$HOME/bank.arrbank
 { printf 'ZK7PluginBankVersion100%-24s\000\007' "Test Set"; head -c $((19200 - 26)) /dev/zero; } > "$bank"
-"$zk7" arrangements list "$bank" | head -n 1 | grep -q "^1  Test Set .* programs 7 0 " || fail "arrangements list: $("$zk7" arrangements list "$bank" | head -n 1)"
-[ "$("$zk7" arrangements list "$bank" | wc -l)" -eq 64 ] || fail "the preset bank does not list 64 arrangements"
+# (Whole outputs are kept first: a pipe into head would end the tool early, and pipefail would see that.)
+arrangements=$("$zk7" arrangements list "$bank") || fail "arrangements list exited $?"
+echo "$arrangements" | head -n 1 | grep -q "^1  Test Set .* programs 7 0 " || fail "arrangements list: $(echo "$arrangements" | head -n 1)"
+[ "$(echo "$arrangements" | wc -l)" -eq 64 ] || fail "the preset bank does not list 64 arrangements"
 "$zk7" arrangements export "$bank" "$HOME/all.zk7arrlib" > /dev/null || fail "export to a library"
 [ "$(stat -c %s "$HOME/all.zk7arrlib")" -eq $((10 + 64 * 637)) ] || fail "library size"
 "$zk7" arrangements export "$HOME/all.zk7arrlib" "$HOME/all.fxb" > /dev/null || fail "export to a VST bank"
 [ "$(stat -c %s "$HOME/all.fxb")" -eq 19383 ] || fail "VST bank size"
-"$zk7" arrangements list "$HOME/all.fxb" | head -n 1 | grep -q "^1  Test Set " || fail "the VST bank lost the name"
+arrangements=$("$zk7" arrangements list "$HOME/all.fxb") || fail "listing the VST bank exited $?"
+echo "$arrangements" | head -n 1 | grep -q "^1  Test Set " || fail "the VST bank lost the name"
 "$zk7" arrangements export "$HOME/all.fxb" "$HOME/one.fxp" > /dev/null || fail "export to a VST program"
 [ "$("$zk7" arrangements list "$HOME/one.fxp" | wc -l)" -eq 1 ] || fail "the VST program does not hold one arrangement"
 head -c 5000 "$HOME/all.fxb" > "$HOME/cut.fxb"
