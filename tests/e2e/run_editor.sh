@@ -59,7 +59,7 @@ PARAMETERS=(703 685); LIST_CLOSE=(865 691); KEY_1=(725 165); KEY_2=(787 165); KE
 IN_BOX=(500 308); OUT_BOX=(500 398); SETUP_OK=(738 566); WHITE_KEY=(180 600); PROGRAM_ROW3=(160 246)
 
 start_editor
-xdotool getwindowgeometry "$window" | grep -q "Geometry: 1024x768" || fail "window is not 1024 x 768"
+grep -q "Geometry: 1024x768" <<< "$(xdotool getwindowgeometry "$window")" || fail "window is not 1024 x 768"
 sleep 1.8   # the start-up check after one second, then a scan that finds nothing
 shot 01-start-up-not-connected
 

@@ -7,20 +7,23 @@ factory=$2
 export HOME=$(mktemp -d /tmp/zk7-cli-home-XXXXXX)
 trap 'rm -rf "$HOME"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Whole outputs are kept in variables and searched without pipes: a reader that
+# stops early (grep -q, head) would end the writer, and pipefail would see that.
+first_line() { head -n 1 <<< "$1"; }
 
 out=$("$zk7" list programs) || fail "list programs exited $?"
 [ "$(echo "$out" | wc -l)" -eq 1141 ] || fail "list programs printed $(echo "$out" | wc -l) lines"
-echo "$out" | head -n 1 | grep -q "^1 Dyn 9ft Grand " || fail "first program: $(echo "$out" | head -n 1)"
-echo "$out" | grep -q "^119 .*TW3$" || fail "program 119 is not TW3"
+grep -q "^1 Dyn 9ft Grand " <<< "$(first_line "$out")" || fail "first program: $(first_line "$out")"
+grep -q "^119 .*TW3$" <<< "$out" || fail "program 119 is not TW3"
 
 organs=$("$zk7" list programs --category 4 | wc -l)
 [ "$organs" -gt 20 ] || fail "only $organs organ programs"
 [ "$("$zk7" list multis | wc -l)" -eq 54 ] || fail "multis"
 [ "$("$zk7" list fxchains | wc -l)" -eq 2719 ] || fail "fxchains"
 
-"$zk7" show programs 1 | grep -q "^Layers: " || fail "show programs 1"
-"$zk7" show fxchains 1 | grep -q "^Chain start: 30$" || fail "show fxchains 1"
-"$zk7" show multis 1 | grep -q "^Tail: 2676 bytes$" || fail "show multis 1"
+grep -q "^Layers: " <<< "$("$zk7" show programs 1)" || fail "show programs 1"
+grep -q "^Chain start: 30$" <<< "$("$zk7" show fxchains 1)" || fail "show fxchains 1"
+grep -q "^Tail: 2676 bytes$" <<< "$("$zk7" show multis 1)" || fail "show multis 1"
 
 # A library folder with an edited bank is read instead of the factory bank.
 library=$HOME/lib
@@ -46,16 +49,15 @@ grep -q "^Received 40 programs" "$HOME/rx.txt" || fail "receive reported: $(cat 
 # converted to a library, then to a VST bank, and listed from each.
 bank=$HOME/bank.arrbank
 { printf 'ZK7PluginBankVersion100%-24s\000\007' "Test Set"; head -c $((19200 - 26)) /dev/zero; } > "$bank"
-# (Whole outputs are kept first: a pipe into head would end the tool early, and pipefail would see that.)
 arrangements=$("$zk7" arrangements list "$bank") || fail "arrangements list exited $?"
-echo "$arrangements" | head -n 1 | grep -q "^1  Test Set .* programs 7 0 " || fail "arrangements list: $(echo "$arrangements" | head -n 1)"
+grep -q "^1  Test Set .* programs 7 0 " <<< "$(first_line "$arrangements")" || fail "arrangements list: $(first_line "$arrangements")"
 [ "$(echo "$arrangements" | wc -l)" -eq 64 ] || fail "the preset bank does not list 64 arrangements"
 "$zk7" arrangements export "$bank" "$HOME/all.zk7arrlib" > /dev/null || fail "export to a library"
 [ "$(stat -c %s "$HOME/all.zk7arrlib")" -eq $((10 + 64 * 637)) ] || fail "library size"
 "$zk7" arrangements export "$HOME/all.zk7arrlib" "$HOME/all.fxb" > /dev/null || fail "export to a VST bank"
 [ "$(stat -c %s "$HOME/all.fxb")" -eq 19383 ] || fail "VST bank size"
 arrangements=$("$zk7" arrangements list "$HOME/all.fxb") || fail "listing the VST bank exited $?"
-echo "$arrangements" | head -n 1 | grep -q "^1  Test Set " || fail "the VST bank lost the name"
+grep -q "^1  Test Set " <<< "$(first_line "$arrangements")" || fail "the VST bank lost the name"
 "$zk7" arrangements export "$HOME/all.fxb" "$HOME/one.fxp" > /dev/null || fail "export to a VST program"
 [ "$("$zk7" arrangements list "$HOME/one.fxp" | wc -l)" -eq 1 ] || fail "the VST program does not hold one arrangement"
 head -c 5000 "$HOME/all.fxb" > "$HOME/cut.fxb"
