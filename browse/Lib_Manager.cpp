@@ -106,9 +106,15 @@ juce::String LibPage::closeDialog()
     return text;
 }
 
-void LibPage::setStatus (const juce::String& text)
+void LibPage::reportRead (const juce::File& chosen, bool read, const juce::String& form)
 {
-    status = text;
+    status = read ? juce::String() : "\"" + chosen.getFileName() + "\" is not " + form + "; nothing was loaded.";
+    repaint();
+}
+
+void LibPage::reportWrite (const juce::File& chosen, bool written)
+{
+    status = written ? juce::String() : "\"" + chosen.getFileName() + "\" could not be written.";
     repaint();
 }
 
@@ -245,14 +251,13 @@ void LibClass::chooseAndLoad()
     FileMan chooser;
     if (! chooser.run (FileMan::OPEN, FileMan::LOAD_LIBRARY, {}))
         return;
-    if (file.load (chooser.getChosenFile()))
+    const bool loaded = file.load (chooser.getChosenFile());
+    reportRead (chooser.getChosenFile(), loaded, "an arrangement library");
+    if (loaded)
     {
-        setStatus ({});
         file.getRows().selectRow (0, false);
         showSelected();
     }
-    else
-        setStatus ("\"" + chooser.getChosenFile().getFileName() + "\" is not an arrangement library; nothing was loaded.");
 }
 
 bool LibClass::chooseAndSave()
@@ -260,8 +265,8 @@ bool LibClass::chooseAndSave()
     FileMan chooser;
     if (! chooser.run (FileMan::SAVE, FileMan::SAVE_LIBRARY, "Untitled"))
         return false;
-    if (! file.getEntries().isEmpty() && ! file.save (chooser.getChosenFile()))
-        setStatus ("\"" + chooser.getChosenFile().getFileName() + "\" could not be written.");
+    if (! file.getEntries().isEmpty())   // an empty list writes nothing
+        reportWrite (chooser.getChosenFile(), file.save (chooser.getChosenFile()));
     return true;
 }
 
@@ -295,40 +300,24 @@ void Plugin_Bank::showSelected()
 
 void Plugin_Bank::libButClicked (juce::Component*, int id)
 {
-    auto& bank = processor.getBank();
     const int slot = selected();
-    FileMan chooser;
     switch (id)
     {
         case LIST: showSelected(); return;
-        case LOAD:
-            if (chooser.run (FileMan::OPEN, FileMan::LOAD_BANK, {}))
-            {
-                const auto content = arrfiles::readFile (chooser.getChosenFile());
-                const auto block = content ? arrfiles::decodeBank (*content) : std::nullopt;
-                if (block)
-                    processor.setStateInformation (block->getData(), (int) block->getSize());
-                setStatus (block ? juce::String() : "\"" + chooser.getChosenFile().getFileName() + "\" is not an arrangement bank; nothing was loaded.");
-            }
-            break;
-        case SAVE:
-            if (chooser.run (FileMan::SAVE, FileMan::SAVE_BANK, "Untitled"))
-            {
-                juce::MemoryBlock block;
-                processor.getStateInformation (block);
-                if (! library::writeAtomically (chooser.getChosenFile(), arrfiles::encodeBank (block)))
-                    setStatus ("\"" + chooser.getChosenFile().getFileName() + "\" could not be written.");
-            }
-            break;
+        case LOAD: loadBank(); break;
+        case SAVE: saveBank(); break;
         default:
+            if (slot >= 0)   // every slot action needs a selected row
+                slotAction (id, slot);
             break;
     }
-    if (slot < 0)
-    {
-        file.refresh();
-        showSelected();
-        return;   // every slot action needs a selected row
-    }
+    file.refresh();
+    showSelected();
+}
+
+void Plugin_Bank::slotAction (int id, int slot)
+{
+    auto& bank = processor.getBank();
     switch (id)
     {
         case APPLY: processor.setCurrentProgram (slot); break;
@@ -341,25 +330,52 @@ void Plugin_Bank::libButClicked (juce::Component*, int id)
         case RENAME:
             ask (RENAME, "Rename " + bank.getRecordName (slot).trimEnd() + ":", true, bank.getRecordName (slot).trim());
             break;
-        case LOAD_PRESET:
-            if (chooser.run (FileMan::OPEN, FileMan::LOAD_PROGRAM, {}))
-            {
-                const auto content = arrfiles::readFile (chooser.getChosenFile());
-                const auto record = content ? arrfiles::decodeProgram (*content) : std::nullopt;
-                if (record)
-                    bank.putRecord (slot, *record);
-                setStatus (record ? juce::String() : "\"" + chooser.getChosenFile().getFileName() + "\" is not an arrangement program; nothing was loaded.");
-            }
-            break;
-        case SAVE_PRESET:
-            if (chooser.run (FileMan::SAVE, FileMan::SAVE_PROGRAM, bank.getRecordName (slot).trim())
-                  && ! library::writeAtomically (chooser.getChosenFile(), arrfiles::encodeProgram (bank.getRecord (slot))))
-                setStatus ("\"" + chooser.getChosenFile().getFileName() + "\" could not be written.");
-            break;
+        case LOAD_PRESET: loadPreset (slot); break;
+        case SAVE_PRESET: savePreset (slot); break;
         default: break;
     }
-    file.refresh();
-    showSelected();
+}
+
+void Plugin_Bank::loadBank()
+{
+    FileMan chooser;
+    if (! chooser.run (FileMan::OPEN, FileMan::LOAD_BANK, {}))
+        return;
+    const auto content = arrfiles::readFile (chooser.getChosenFile());
+    const auto block = content ? arrfiles::decodeBank (*content) : std::nullopt;
+    if (block)
+        processor.setStateInformation (block->getData(), (int) block->getSize());
+    reportRead (chooser.getChosenFile(), block.has_value(), "an arrangement bank");
+}
+
+void Plugin_Bank::saveBank()
+{
+    FileMan chooser;
+    if (! chooser.run (FileMan::SAVE, FileMan::SAVE_BANK, "Untitled"))
+        return;
+    juce::MemoryBlock block;
+    processor.getStateInformation (block);
+    reportWrite (chooser.getChosenFile(), library::writeAtomically (chooser.getChosenFile(), arrfiles::encodeBank (block)));
+}
+
+void Plugin_Bank::loadPreset (int slot)
+{
+    FileMan chooser;
+    if (! chooser.run (FileMan::OPEN, FileMan::LOAD_PROGRAM, {}))
+        return;
+    const auto content = arrfiles::readFile (chooser.getChosenFile());
+    const auto record = content ? arrfiles::decodeProgram (*content) : std::nullopt;
+    if (record)
+        processor.getBank().putRecord (slot, *record);
+    reportRead (chooser.getChosenFile(), record.has_value(), "an arrangement program");
+}
+
+void Plugin_Bank::savePreset (int slot)
+{
+    FileMan chooser;
+    auto& bank = processor.getBank();
+    if (chooser.run (FileMan::SAVE, FileMan::SAVE_PROGRAM, bank.getRecordName (slot).trim()))
+        reportWrite (chooser.getChosenFile(), library::writeAtomically (chooser.getChosenFile(), arrfiles::encodeProgram (bank.getRecord (slot))));
 }
 
 void Plugin_Bank::textMessageAnswered (int buttonId, int purpose)

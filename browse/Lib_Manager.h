@@ -65,7 +65,10 @@ protected:
               TextInputCont::Buttons buttons = TextInputCont::OK_CANCEL);
     /** The dialog's text, then the dialog is gone. */
     juce::String closeDialog();
-    void setStatus (const juce::String& text);
+    /** One line on the page when a chosen file was not of its form (form: "an arrangement bank", ...); cleared otherwise. */
+    void reportRead (const juce::File& chosen, bool read, const juce::String& form);
+    /** One line on the page when a chosen file could not be written; cleared otherwise. */
+    void reportWrite (const juce::File& chosen, bool written);
     /** Lays out the list the page shows. */
     virtual juce::Component& list() = 0;
 
@@ -126,6 +129,11 @@ private:
     void textMessageAnswered (int buttonId, int purpose) override;
     juce::Component& list() override { return file; }
     void showSelected();
+    void slotAction (int id, int slot);
+    void loadBank();
+    void saveBank();
+    void loadPreset (int slot);
+    void savePreset (int slot);
     int selected() { return file.getRows().getSelectedRow(); }
 
     Plugin_File file;
