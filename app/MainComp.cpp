@@ -342,8 +342,7 @@ void MainComp::stpSelCommand (juce::int64 word)
     {
         case command::SELECTED:
         case command::SELECTED_BY_PROGRAM:
-            midi.setMulti (value, code == command::SELECTED);
-            showCurrentMulti();
+            midi.setMulti (value, code == command::SELECTED);   // its parameter message shows the multi
             break;
         case command::OTHER_KIND_FAVOURITE:
         {

@@ -1,5 +1,4 @@
 #include "browse/ObjBrowser.h"
-#include "widgets/FeelAndLook.h"
 
 ObjBrowser::ObjBrowser (DaduRAAudioProcessor& p, const BankIndex& b, std::unique_ptr<StsGrid> g, int k, int favKind,
                         const juce::String& searchHint)

@@ -5,13 +5,6 @@
 
 namespace
 {
-const BankIndex& multiBank (MidiCntrState& midi)
-{
-    static const BankIndex none;
-    auto* store = dynamic_cast<ZK5Class*> (midi.getObjectStore());
-    return store != nullptr ? store->multis.bank : none;
-}
-
 std::unique_ptr<StsGrid> multiGrid (const BankIndex& bank)
 {
     auto grid = std::make_unique<StsGrid> (&bank);
@@ -23,7 +16,8 @@ constexpr int ZONES_Y = 216;
 }
 
 StpSelClass::StpSelClass (DaduRAAudioProcessor& p)
-    : ObjBrowser (p, multiBank (p.getMidi()), multiGrid (multiBank (p.getMidi())), page::KIND_MULTI, Favourites::MULTI,
+    : ObjBrowser (p, ZK5Class::multiBankOf (p.getMidi().getObjectStore()),
+                  multiGrid (ZK5Class::multiBankOf (p.getMidi().getObjectStore())), page::KIND_MULTI, Favourites::MULTI,
                   "Find a multi by name"),
       zones (p.getMidi(), false)
 {

@@ -185,9 +185,23 @@ void ZK5Class::decodeMultiBlock (const protocol::Bytes& m, int block, int zone)
     }
 }
 
-const BankIndex& ZK5Class::programBankOf (const ObjectStore* store)
+namespace
+{
+const BankIndex& emptyBank()
 {
     static const BankIndex empty;
+    return empty;
+}
+}
+
+const BankIndex& ZK5Class::programBankOf (const ObjectStore* store)
+{
     const auto* zk5 = dynamic_cast<const ZK5Class*> (store);
-    return zk5 != nullptr ? zk5->programs.bank : empty;
+    return zk5 != nullptr ? zk5->programs.bank : emptyBank();
+}
+
+const BankIndex& ZK5Class::multiBankOf (const ObjectStore* store)
+{
+    const auto* zk5 = dynamic_cast<const ZK5Class*> (store);
+    return zk5 != nullptr ? zk5->multis.bank : emptyBank();
 }

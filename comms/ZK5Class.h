@@ -56,6 +56,8 @@ public:
 
     /** The program bank of a store; an empty bank when the store is not this kind. */
     static const BankIndex& programBankOf (const ObjectStore* store);
+    /** The multi bank of a store; an empty bank when the store is not this kind. */
+    static const BankIndex& multiBankOf (const ObjectStore* store);
 
     /** The bank a type starts from: its library file, or the factory bank
         when the file is missing or empty. */
