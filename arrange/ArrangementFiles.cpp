@@ -73,11 +73,26 @@ int findTag (const char* tag, const juce::MemoryBlock& data, int limit)
 }
 
 //==============================================================================
+namespace
+{
+/** Gives the arrangement an entry carries the entry's name, so that the name
+    survives when the arrangement leaves the library (a VST file, the bank). */
+void nameCarriedRecord (juce::MemoryBlock& entry, const juce::String& name)
+{
+    auto record = recordOfSingleBlock (entryState (entry));
+    if (! record)
+        return;
+    record->setName (name);
+    entry.copyFrom (record->getBytes().getData(), ENTRY_HEADER_SIZE + DaduRAAudioProcessor::SINGLE_HEADER_SIZE,
+                    ARRANGEMENT_RECORD_SIZE);
+}
+}
+
 juce::MemoryBlock buildEntry (const juce::String& name, const juce::MemoryBlock& stateBlock)
 {
     juce::MemoryBlock entry (ENTRY_HEADER_SIZE, true);
-    renameEntry (entry, name);
     entry.append (stateBlock.getData(), stateBlock.getSize());
+    renameEntry (entry, name);
     return entry;
 }
 
@@ -98,6 +113,7 @@ void renameEntry (juce::MemoryBlock& entry, const juce::String& name)
         return;
     for (int i = 0; i < ENTRY_NAME_SIZE; ++i)
         entry[(size_t) i] = (char) (i < name.length() ? (name[i] & 0xFF) : 0);
+    nameCarriedRecord (entry, name);
 }
 
 juce::MemoryBlock entryState (const juce::MemoryBlock& entry)
@@ -239,8 +255,13 @@ std::optional<std::vector<NamedArrangement>> readArrangements (const juce::Memor
             return std::nullopt;
         std::vector<NamedArrangement> arrangements;
         for (const auto& entry : *entries)
-            if (const auto record = recordOfSingleBlock (entryState (entry)))
-                arrangements.push_back ({ entryName (entry, "Untitled"), *record });
+            if (auto record = recordOfSingleBlock (entryState (entry)))
+            {
+                // Libraries written before entries named their records carry a stale record name.
+                const auto name = entryName (entry, "Untitled");
+                record->setName (name);
+                arrangements.push_back ({ name, *record });
+            }
         return arrangements;
     }
     if (ext == programExtension())

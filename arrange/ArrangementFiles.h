@@ -28,11 +28,13 @@ juce::uint64 decodeLength (const juce::MemoryBlock& data, size_t offset);
 int findTag (const char* tag, const juce::MemoryBlock& data, int limit);
 
 //==============================================================================
-/** A library entry: the 300-byte header with the name, then the state block. */
+/** A library entry: the 300-byte header with the name, then the state block,
+    whose arrangement is given the same name (cut to the record's 24 characters). */
 juce::MemoryBlock buildEntry (const juce::String& name, const juce::MemoryBlock& stateBlock);
 /** The name bytes above 13 (as signed bytes), trailing blanks removed; fallback for an entry without a header. */
 juce::String entryName (const juce::MemoryBlock& entry, const juce::String& fallback);
-/** Writes the name field (first 256 characters, zero-filled); entries without a header are left alone. */
+/** Writes the name field (first 256 characters, zero-filled) and the name of the arrangement
+    the entry carries; entries without a header are left alone. */
 void renameEntry (juce::MemoryBlock& entry, const juce::String& name);
 /** The state block an entry carries: its bytes from 300 on. */
 juce::MemoryBlock entryState (const juce::MemoryBlock& entry);
@@ -70,7 +72,7 @@ struct NamedArrangement
 /** The arrangements in any arrangement file, told apart by its extension: a
     library, a VST bank or program file, or else a preset bank file. Nothing
     when the content is not of that form; library entries without a whole
-    arrangement are left out. */
+    arrangement are left out, and each entry's name is its arrangement's name. */
 std::optional<std::vector<NamedArrangement>> readArrangements (const juce::MemoryBlock& content, const juce::String& extension);
 
 /** The content of a file read whole, or nothing when it is not a file. */

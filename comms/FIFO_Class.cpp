@@ -15,6 +15,7 @@ void FIFO_Class::startRange (int typeCode, int first, int last, bool all)
     allObjects = all;
     storedCount = 0;
     skippedIds.clear();
+    emptyIds.clear();
     failure.clear();
     anyAnswer = false;
     begin (typeCode, first, last, RANGE_RECEIVE);
@@ -31,18 +32,23 @@ void FIFO_Class::receiveObject (int kind, int id)
     begin (typeCode, id, id, SINGLE_RECEIVE);
 }
 
+int FIFO_Class::highestId (int typeCode)
+{
+    // The ranges the instrument can hold: 8191 for programs and multis, 8192 for FX chains.
+    if (typeCode == typeProgram || typeCode == typeMulti)
+        return 8191;
+    if (typeCode == typeFxChain)
+        return 8192;
+    const auto* info = objectTypeInfo (typeCode);
+    return info != nullptr ? info->maxId + 1 : 0;
+}
+
 void FIFO_Class::begin (int typeCode, int first, int last, int transferMode)
 {
-    // The ranges the instrument can hold: 8190/8191 for programs and multis, 8191/8192 for FX chains.
-    if (typeCode == typeProgram || typeCode == typeMulti)
+    if (typeCode == typeProgram || typeCode == typeMulti || typeCode == typeFxChain)
     {
-        first = std::min (first, 8190);
-        last = std::min (last, 8191);
-    }
-    else if (typeCode == typeFxChain)
-    {
-        first = std::min (first, 8191);
-        last = std::min (last, 8192);
+        first = std::min (first, highestId (typeCode) - 1);
+        last = std::min (last, highestId (typeCode));
     }
     first = std::max (first, 1);
     last = std::max (last, first);
@@ -143,6 +149,7 @@ void FIFO_Class::handleInboxMessage (const protocol::Bytes& m)
         case protocol::SUB_DATA: onSlice (m); break;
         case protocol::SUB_NEGATIVE:
             lastNegative = "Nack_bad_type_or_id";
+            emptyIds.push_back (currentId);
             nextId();
             break;
         default: break;
@@ -167,6 +174,7 @@ void FIFO_Class::onInfo (const protocol::Bytes& m)
     accumulation.clear();
     if (total <= 0)
     {
+        emptyIds.push_back (currentId);
         nextId();   // nothing to fetch
         return;
     }

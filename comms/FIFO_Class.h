@@ -27,6 +27,9 @@ public:
 
     FIFO_Class (Sender sender, BankLookup banks);
 
+    /** The highest ID of a type a transfer asks the instrument for. */
+    static int highestId (int typeCode);
+
     /** Receives IDs first..last of a type (clamped as the dialog does); with
         allObjects every type of the chain follows with the same range. */
     void startRange (int typeCode, int first, int last, bool allObjects);
@@ -51,7 +54,10 @@ public:
     double getProgress() const;
 
     int getStoredCount() const { return storedCount; }
+    /** IDs whose object could not be fetched or stored (no answer, a short object). */
     const std::vector<int>& getSkippedIds() const { return skippedIds; }
+    /** IDs the instrument reported empty (a negative reply or a size of 0). */
+    const std::vector<int>& getEmptyIds() const { return emptyIds; }
     /** Empty while running or after a normal end; says what went wrong otherwise. */
     const std::string& getFailure() const { return failure; }
 
@@ -91,4 +97,5 @@ private:
     std::string failure;
     int storedCount = 0;
     std::vector<int> skippedIds;
+    std::vector<int> emptyIds;
 };

@@ -29,7 +29,7 @@ MidiCntrState::~MidiCntrState()
     saveSettings();
     saveFavourites();
 
-    if (objectStore != nullptr)
+    if (objectStore != nullptr && savesBanksOnClose)
         objectStore->saveBanks();
 
     if (ports != nullptr)

@@ -66,6 +66,10 @@ public:
                    juce::File libraryFolder);
     ~MidiCntrState() override;
 
+    /** Whether closing writes every bank to the library folder (the default).
+        A tool that writes the banks only when it has something new turns it off. */
+    void setSavesBanksOnClose (bool shouldSave) { savesBanksOnClose = shouldSave; }
+
     //==============================================================================
     // Value slots
     ValueSlots& getSlots() { return valueSlots; }
@@ -182,6 +186,7 @@ private:
     std::unique_ptr<MIDI_PORTS_Control> ports;
     std::unique_ptr<ObjectStore> objectStore;
     juce::File libraryFolder;
+    bool savesBanksOnClose = true;
     MidiSettings settings;
     ValueSlots valueSlots;
 

@@ -80,6 +80,26 @@ TEST (ArrangementLibrary, NamesDropControlAndHighBytesAndTrailingBlanks)
     EXPECT_EQ (entry.getSize(), 627u);
 }
 
+TEST (ArrangementLibrary, AnEntryNamesTheArrangementItCarries)
+{
+    const auto recordName = [] (const juce::MemoryBlock& entry)
+    { return arrfiles::recordOfSingleBlock (arrfiles::entryState (entry))->getName().trimEnd(); };
+
+    auto entry = arrfiles::buildEntry ("Live Set A", singleBlock ("EDM", 1));
+    EXPECT_EQ (recordName (entry), "Live Set A");
+    arrfiles::renameEntry (entry, "Encore");
+    EXPECT_EQ (recordName (entry), "Encore");
+    EXPECT_EQ (arrfiles::recordOfSingleBlock (arrfiles::entryState (entry))->getProgram (0), 1);   // only the name changed
+
+    // A library written before entries named their records still exports under the entry's name.
+    auto stale = arrfiles::buildEntry ("EDM", singleBlock ("EDM", 1));
+    stale.copyFrom ("Live Set A", 0, 10);
+    const auto read = arrfiles::readArrangements (arrfiles::encodeLibrary ({ stale }), ".zk7arrlib");
+    ASSERT_EQ (read->size(), 1u);
+    EXPECT_EQ (read->front().name, "Live Set A");
+    EXPECT_EQ (read->front().record.getName().trimEnd(), "Live Set A");
+}
+
 TEST (ArrangementLibrary, HostileFilesStopAtTheLastWholeEntry)
 {
     const auto good = arrfiles::encodeLibrary (threeEntries());

@@ -43,7 +43,32 @@ backup=$HOME/backup
 grep -q "^Received 40 programs" "$HOME/rx.txt" || fail "receive reported: $(cat "$HOME/rx.txt")"
 [ -s "$backup/ZK7_ProgramData.dat" ] || fail "no program bank written"
 [ "$("$zk7" list programs --library "$backup" | wc -l)" -eq 1141 ] || fail "backup library does not list 1141 programs"
-"$zk7" receive programs 1 2 --library "$HOME/none" > /dev/null 2>&1 && fail "receive without ports succeeded"
+# Every file the program writes checks clean, the empty song and algorithm banks included.
+for written in "$backup"/ZK7_*.dat; do
+    "$zk7" check "$written" > "$HOME/check.txt" || fail "check of $(basename "$written") failed: $(cat "$HOME/check.txt")"
+done
+grep -q "^Records: 132$" <<< "$("$zk7" check "$backup/ZK7_Pat_Int_Data.dat")" || fail "the intonation bank does not count 132 records"
+
+# Empty IDs are summarised as ranges, not reported one by one.
+"$zk7" receive programs 1130 1145 --virtual --library "$HOME/tail" > "$HOME/rx.txt" 2> "$HOME/rx.err" || fail "receive of the bank's end failed"
+grep -q "^Received 7 programs" "$HOME/rx.txt" || fail "tail receive reported: $(cat "$HOME/rx.txt")"
+grep -q "^9 IDs empty on the instrument: 1137.1145$" "$HOME/rx.txt" || fail "empty IDs reported as: $(cat "$HOME/rx.txt")"
+grep -q "Nack" "$HOME/rx.txt" "$HOME/rx.err" && fail "raw negative replies printed"
+grep -q "ALSA" "$HOME/rx.err" && fail "the virtual receive opened the system's MIDI devices"
+
+# A receive that cannot start, or receives nothing, writes nothing and says why in one line.
+for bad in "1 2" "10 5 --virtual" "1 99999 --virtual" "0 3 --virtual" "1 2 --port-in nowhere --port-out nowhere" "2000 2010 --virtual"; do
+    # shellcheck disable=SC2086
+    "$zk7" receive programs $bad --library "$HOME/none" > /dev/null 2> "$HOME/rx.err" && fail "receive programs $bad succeeded"
+    [ -e "$HOME/none" ] && fail "receive programs $bad wrote a library folder"
+    [ "$(grep -vc ALSA "$HOME/rx.err")" -eq 1 ] || fail "receive programs $bad said: $(cat "$HOME/rx.err")"
+done
+
+# Nothing found is said, not silent.
+"$zk7" list programs --category 99 > "$HOME/none.txt" 2> "$HOME/none.err" && fail "an empty category listing succeeded"
+grep -q "no programs in category 99" "$HOME/none.err" || fail "empty category said: $(cat "$HOME/none.err")"
+: > "$HOME/empty.dat"
+"$zk7" check "$HOME/empty.dat" > /dev/null || fail "an empty bank file does not check clean"
 
 # Arrangements: a preset bank whose first arrangement is "Test Set" with program 7 on channel 1,
 # converted to a library, then to a VST bank, and listed from each.
@@ -60,7 +85,27 @@ arrangements=$("$zk7" arrangements list "$HOME/all.fxb") || fail "listing the VS
 grep -q "^1  Test Set " <<< "$(first_line "$arrangements")" || fail "the VST bank lost the name"
 "$zk7" arrangements export "$HOME/all.fxb" "$HOME/one.fxp" > /dev/null || fail "export to a VST program"
 [ "$("$zk7" arrangements list "$HOME/one.fxp" | wc -l)" -eq 1 ] || fail "the VST program does not hold one arrangement"
+# A library of two entries named "Live Set A" and "Encore" over records that carry other names:
+# every export carries the entry names and says what the file holds.
+two=$HOME/two.zk7arrlib
+head -c $((10 + 2 * 637)) "$HOME/all.zk7arrlib" > "$two"
+printf '\002' | dd of="$two" bs=1 seek=0 conv=notrunc status=none
+printf 'Live Set A' | dd of="$two" bs=1 seek=20 conv=notrunc status=none
+printf 'Encore%024d' 0 | tr 0 '\000' | dd of="$two" bs=1 seek=657 conv=notrunc status=none
+out=$("$zk7" arrangements export "$two" "$HOME/two.fxb") || fail "export of two entries to a VST bank"
+grep -q "^Wrote 2 arrangements and the default arrangements in slots 3 to 64 to " <<< "$out" || fail "bank export said: $out"
+arrangements=$("$zk7" arrangements list "$HOME/two.fxb")
+grep -q "^1  Live Set A " <<< "$arrangements" || fail "the VST bank lost the first entry's name: $(first_line "$arrangements")"
+grep -q "^2  Encore " <<< "$arrangements" || fail "the VST bank lost the second entry's name"
+out=$("$zk7" arrangements export "$two" "$HOME/two.fxp") || fail "export of two entries to a VST program"
+grep -q '^Wrote 1 arrangement ("Live Set A", the first of 2) to ' <<< "$out" || fail "program export said: $out"
+grep -q "^1  Live Set A " <<< "$("$zk7" arrangements list "$HOME/two.fxp")" || fail "the VST program lost the name"
+out=$("$zk7" arrangements export "$two" "$HOME/again.zk7arrlib") || fail "export of a library to a library"
+grep -q "^Wrote 2 arrangements to " <<< "$out" || fail "library export said: $out"
+
 head -c 5000 "$HOME/all.fxb" > "$HOME/cut.fxb"
+head -c 3000 /dev/urandom > "$HOME/random.zk7arrlib"
+"$zk7" arrangements list "$HOME/random.zk7arrlib" > /dev/null 2>&1 && fail "random bytes listed as a library"
 "$zk7" arrangements list "$HOME/cut.fxb" > /dev/null 2>&1 && fail "a cut VST bank was listed"
 "$zk7" arrangements export "$bank" "$HOME/out.txt" > /dev/null 2>&1 && fail "export to an unknown form succeeded"
 [ -e "$HOME/out.txt" ] && fail "an unknown form was written"

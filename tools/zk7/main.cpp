@@ -13,6 +13,7 @@
 #include "comms/ZK5Class.h"
 
 #include <cstdio>
+#include <unistd.h>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -129,9 +130,19 @@ int list (ZK5Class& store, int type, std::optional<int> category)
 {
     const auto& bank = *store.bankOf (type);
     const auto ids = category ? bank.listIds (BankIndex::LIST_CATEGORY, *category) : bank.listIds (BankIndex::LIST_EXISTING, 0);
+    int listed = 0;
     for (const int id : ids)
         if (bank.exists (id))
+        {
             std::cout << id << " " << padded (bank.getName (id), 21) << describe (store, type, id) << "\n";
+            ++listed;
+        }
+    if (listed == 0)
+    {
+        std::cerr << "zk7: no " << objectTypeInfo (type)->cliName
+                  << (category ? " in category " + std::to_string (*category) : std::string()) << "\n";
+        return 1;
+    }
     return 0;
 }
 
@@ -239,55 +250,128 @@ int show (ZK5Class& store, int type, int id)
 }
 
 //==============================================================================
-/** A bank backup through the editor's own transfer engine. */
-int receive (const Options& o, int type)
+/** "1137–1141, 2000" for a sorted list of IDs. */
+std::string idRanges (const std::vector<int>& ids)
 {
-    const auto from = number (o.positional.size() > 1 ? o.positional[1] : ""), to = number (o.positional.size() > 2 ? o.positional[2] : "");
-    if (o.positional.size() != 3 || ! from || ! to)
-        return usage();
+    std::string text;
+    for (size_t i = 0; i < ids.size();)
+    {
+        size_t j = i;
+        while (j + 1 < ids.size() && ids[j + 1] == ids[j] + 1)
+            ++j;
+        text += (text.empty() ? "" : ", ") + std::to_string (ids[i]) + (j > i ? "\u2013" + std::to_string (ids[j]) : "");
+        i = j + 1;
+    }
+    return text;
+}
 
-    o.library.createDirectory();
-    MidiCntrState midi (std::make_unique<MidiDriverWithVirtualInstrument> (createSystemMidiDriver()),
-                        std::make_unique<ZK5Class> (o.library), o.library);
-    midi.createPorts();
-    auto& ports = *midi.getPorts();
+std::string idCount (size_t n) { return std::to_string (n) + (n == 1 ? " ID" : " IDs"); }
+
+/** A folder for the controller state's settings while the tool runs, so a
+    backup never touches the settings of the folder it writes into. */
+struct ScratchFolder
+{
+    ScratchFolder() { folder.createDirectory(); }
+    ~ScratchFolder() { folder.deleteRecursively(); }
+    const juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("zk7-receive", {}, false);
+};
+
+/** The ports a receive asked for; only a named port opens the system's MIDI devices. */
+bool openPorts (const Options& o, MIDI_PORTS_Control& ports)
+{
     if (o.useVirtual)
     {
         ports.openInput (ports.getInputNames().size());
         ports.openOutput (ports.getOutputNames().size());
     }
-    else if (o.portIn.isNotEmpty() || o.portOut.isNotEmpty())
+    else
     {
         ports.openInput (ports.findInputIndex (o.portIn));
         ports.openOutput (ports.findOutputIndex (o.portOut));
     }
-    if (! ports.isInputOpen() || ! ports.isOutputOpen())
+    return ports.isInputOpen() && ports.isOutputOpen();
+}
+
+void runTransfer (FIFO_Class& transfer, int type, int from, int to)
+{
+    const bool showProgress = isatty (fileno (stderr)) != 0;
+    transfer.startRange (type, from, to, false);
+    while (transfer.isBusy())
     {
-        std::cerr << "zk7: no MIDI ports open: give --port-in NAME --port-out NAME, or --virtual\n";
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (100);
+        if (showProgress)
+            std::cerr << "\r" << padded ("Receiving " + std::to_string (transfer.getCurrentId()) + " of " + std::to_string (to), 40) << std::flush;
+    }
+    if (showProgress)
+        std::cerr << "\r" << std::string (40, ' ') << "\r";
+}
+
+void reportTransfer (const FIFO_Class& transfer, int type, const juce::File& library)
+{
+    std::cout << "Received " << transfer.getStoredCount() << " " << objectTypeInfo (type)->cliName << " (IDs "
+              << transfer.getFirstId() << " to " << transfer.getLastId() << ") into " << library.getFullPathName() << "\n";
+    if (! transfer.getEmptyIds().empty())
+        std::cout << idCount (transfer.getEmptyIds().size()) << " empty on the instrument: " << idRanges (transfer.getEmptyIds()) << "\n";
+    if (! transfer.getSkippedIds().empty())
+        std::cout << idCount (transfer.getSkippedIds().size()) << " not received (no whole answer): " << idRanges (transfer.getSkippedIds()) << "\n";
+}
+
+/** A bank backup through the editor's own transfer engine. The library
+    folder is written only when at least one object arrived. */
+int receive (const Options& o, int type)
+{
+    const auto from = number (o.positional.size() > 1 ? o.positional[1] : ""), to = number (o.positional.size() > 2 ? o.positional[2] : "");
+    if (o.positional.size() != 3 || ! from || ! to)
+        return usage();
+    const int highest = FIFO_Class::highestId (type);
+    if (*from < 1 || *to > highest || *from > *to)
+    {
+        std::cerr << "zk7: no such range of " << objectTypeInfo (type)->cliName << ": " << *from << " to " << *to
+                  << " (give 1 <= from <= to <= " << highest << ")\n";
+        return 2;
+    }
+    if (! o.useVirtual && (o.portIn.isEmpty() || o.portOut.isEmpty()))
+    {
+        std::cerr << "zk7: no MIDI ports given: give --port-in NAME --port-out NAME, or --virtual\n";
+        return 2;
+    }
+
+    ScratchFolder scratch;
+    MidiCntrState midi (std::make_unique<MidiDriverWithVirtualInstrument> (o.useVirtual ? nullptr : createSystemMidiDriver()),
+                        std::make_unique<ZK5Class> (o.library), scratch.folder);
+    midi.setSavesBanksOnClose (false);
+    midi.createPorts();
+    if (! openPorts (o, *midi.getPorts()))
+    {
+        std::cerr << "zk7: the MIDI ports \"" << o.portIn << "\" and \"" << o.portOut << "\" could not both be opened\n";
         return 1;
     }
 
     auto& store = dynamic_cast<ZK5Class&> (*midi.getObjectStore());
-    auto& transfer = store.transfer;
-    transfer.startRange (type, *from, *to, false);
-    while (transfer.isBusy())
+    runTransfer (store.transfer, type, *from, *to);
+    if (! store.transfer.getFailure().empty())
     {
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (100);
-        std::cerr << "\r" << padded (transfer.getStatusText(), 50) << std::flush;
-    }
-    std::cerr << "\r" << std::string (50, ' ') << "\r";
-
-    if (! transfer.getFailure().empty())
-    {
-        std::cerr << "zk7: " << transfer.getFailure() << "\n";
+        std::cerr << "zk7: " << store.transfer.getFailure() << " Nothing was written.\n";
         return 1;
     }
-    std::cout << "Received " << transfer.getStoredCount() << " " << objectTypeInfo (type)->cliName << " (IDs "
-              << transfer.getFirstId() << " to " << transfer.getLastId() << ") into " << o.library.getFullPathName() << "\n";
-    if (! transfer.getSkippedIds().empty())
-        std::cout << "Not answered: " << transfer.getSkippedIds().size() << " IDs\n";
-    return 0;   // the library files are written when the controller state closes
+    if (store.transfer.getStoredCount() == 0)
+    {
+        reportTransfer (store.transfer, type, o.library);
+        std::cerr << "zk7: nothing was received, so nothing was written\n";
+        return 1;
+    }
+    if (! o.library.createDirectory())
+    {
+        std::cerr << "zk7: cannot create " << o.library.getFullPathName() << "\n";
+        return 1;
+    }
+    store.saveBanks();
+    reportTransfer (store.transfer, type, o.library);
+    return 0;
 }
+
+/** Record IDs are four digits in a bank stream. */
+constexpr int LARGEST_FILE_ID = 9999;
 
 int check (const std::string& path)
 {
@@ -298,11 +382,16 @@ int check (const std::string& path)
         std::cerr << "zk7: cannot read " << path << "\n";
         return 1;
     }
+    if (data.isEmpty())
+    {
+        std::cout << "Empty file: read as an empty bank\n";
+        return 0;
+    }
     const Bytes stream (static_cast<const uint8_t*> (data.getData()), static_cast<const uint8_t*> (data.getData()) + data.getSize());
     const std::string head (stream.begin(), stream.begin() + (long) std::min<size_t> (10, stream.size()));
 
     const ObjectTypeInfo* info = nullptr;
-    for (const int type : cliTypes)
+    for (const int type : savedTypes)
         if (head == std::string (objectTypeInfo (type)->bankTag) + "Bank>")
             info = objectTypeInfo (type);
     if (info == nullptr)
@@ -311,8 +400,10 @@ int check (const std::string& path)
         return 1;
     }
 
+    // A file may hold more records than the program offers (the factory
+    // intonation bank has 132 where 128 are offered): check every ID it can name.
     BankIndex bank;
-    bank.build (info->code, stream, info->maxId);
+    bank.build (info->code, stream, LARGEST_FILE_ID - 1);
 
     int records = 0, objects = 0;
     std::vector<std::string> problems;
@@ -377,6 +468,11 @@ int listArrangements (const juce::File& file)
     const auto arrangements = readArrangements (file);
     if (! arrangements)
         return 1;
+    if (arrangements->empty())
+    {
+        std::cerr << "zk7: no arrangements in " << file.getFullPathName() << "\n";
+        return 1;
+    }
     int index = 0;
     for (const auto& a : *arrangements)
     {
@@ -389,47 +485,65 @@ int listArrangements (const juce::File& file)
     return 0;
 }
 
+/** The file content of arrangements in the target's form, and what it holds. */
+struct Export
+{
+    juce::MemoryBlock content;
+    std::string written;
+};
+
+std::optional<Export> exportContent (const std::vector<arrfiles::NamedArrangement>& arrangements, const juce::String& extension)
+{
+    const auto count = arrangements.size();
+    const auto plural = [] (size_t n) { return std::to_string (n) + (n == 1 ? " arrangement" : " arrangements"); };
+    if (extension == arrfiles::libraryExtension())
+    {
+        arrfiles::Library entries;
+        for (const auto& a : arrangements)
+            entries.add (arrfiles::buildEntry (a.name, arrfiles::singleBlock (a.record)));
+        return Export { arrfiles::encodeLibrary (entries), plural (count) };
+    }
+    if (extension == arrfiles::bankExtension())
+    {
+        std::vector<ArrangementRecord> records;
+        for (size_t i = 0; i < std::min (count, (size_t) ARRANGEMENT_COUNT); ++i)
+            records.push_back (arrangements[i].record);
+        auto written = plural (records.size());
+        if (count > records.size())
+            written += " (the first 64 of " + std::to_string (count) + "; a bank holds 64)";
+        else if (records.size() < (size_t) ARRANGEMENT_COUNT)
+            written += " and the default arrangements in slots " + std::to_string (records.size() + 1) + " to 64";
+        return Export { arrfiles::encodeBank (arrfiles::bankBlock (records)), written };
+    }
+    if (extension == arrfiles::programExtension())
+        return Export { arrfiles::encodeProgram (arrangements.front().record),
+                        "1 arrangement (\"" + arrangements.front().name.trimEnd().toStdString() + "\""
+                            + (count > 1 ? ", the first of " + std::to_string (count) + ")" : ")") };
+    return std::nullopt;
+}
+
 int exportArrangements (const juce::File& source, const juce::File& target)
 {
     const auto arrangements = readArrangements (source);
     if (! arrangements)
         return 1;
-    const auto extension = target.getFileExtension().toLowerCase();
-    juce::MemoryBlock content;
-    if (extension == arrfiles::libraryExtension())
-    {
-        arrfiles::Library entries;
-        for (const auto& a : *arrangements)
-            entries.add (arrfiles::buildEntry (a.name, arrfiles::singleBlock (a.record)));
-        content = arrfiles::encodeLibrary (entries);
-    }
-    else if (extension == arrfiles::bankExtension())
-    {
-        std::vector<ArrangementRecord> records;
-        for (const auto& a : *arrangements)
-            records.push_back (a.record);
-        if (records.size() > (size_t) ARRANGEMENT_COUNT)
-            std::cerr << "zk7: a bank holds 64 arrangements; the first 64 of " << records.size() << " are written\n";
-        content = arrfiles::encodeBank (arrfiles::bankBlock (records));
-    }
-    else if (extension == arrfiles::programExtension() && ! arrangements->empty())
-        content = arrfiles::encodeProgram (arrangements->front().record);
-    else
-    {
-        std::cerr << "zk7: write to a .zk7arrlib, .fxb or .fxp file\n";
-        return 2;
-    }
     if (arrangements->empty())
     {
         std::cerr << "zk7: no arrangements in " << source.getFullPathName() << "\n";
         return 1;
     }
-    if (! library::writeAtomically (target, content))
+    const auto exported = exportContent (*arrangements, target.getFileExtension().toLowerCase());
+    if (! exported)
+    {
+        std::cerr << "zk7: write to a .zk7arrlib, .fxb or .fxp file\n";
+        return 2;
+    }
+    if (! library::writeAtomically (target, exported->content))
     {
         std::cerr << "zk7: could not write " << target.getFullPathName() << "\n";
         return 1;
     }
-    std::cout << arrangements->size() << " arrangements written to " << target.getFullPathName() << "\n";
+    std::cout << "Wrote " << exported->written << " to " << target.getFullPathName() << "\n";
     return 0;
 }
 
