@@ -48,6 +48,15 @@ std::string categoryName (int category)
     return std::to_string (category);
 }
 
+std::string categoryShortName (int category)
+{
+    static const char* const names[] = { "---", "PIANO", "E.PNO", "CLAV", "ORGAN", "STRING", "PADS", "SYNTH",
+                                         "BRASS", "ENSMBL", "HYBRID", "GUITAR", "DRUMS", "MISC", "FM" };
+    if (category >= 0 && category <= 14)
+        return names[category];
+    return categoryName (category);
+}
+
 std::string subCategoryName (int category, int sub)
 {
     struct Sub { int category, sub; const char* name; };

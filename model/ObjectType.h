@@ -45,6 +45,8 @@ std::string objectTypeName (int code);
 
 std::string categoryName (int category);
 std::string subCategoryName (int category, int sub);
+/** The category's name in at most six characters, for icons ("BRASS / WIND" is "BRASS"). */
+std::string categoryShortName (int category);
 std::string fxCategoryName (int category);
 
 constexpr int FX_CATEGORY_COUNT = 17;

@@ -1,6 +1,7 @@
 #include "widgets/Displays.h"
 #include "widgets/FeelAndLook.h"
 #include "widgets/Pictures.h"
+#include "model/ObjectType.h"
 #include "model/ParDes.h"
 
 using pictures::Id;
@@ -236,19 +237,10 @@ void LCD_Comp::moveBy (int dx, int dy) { setTopLeftPosition (getX() + dx, getY()
 
 juce::String LCD_Comp::categoryLine (int c, int s)
 {
-    static const char* const words[] = { "-----------", "PIANO", "E. PIANO", "CLAVIER", "ORGAN", "LEADS", "PADS", "SYNTH", "SYN. BASS",
-                                         "STRINGS", "BRASS", "WINDS", "ENSEMBLE", "GUITAR", "BASS", "DRUMS", "PERCUSSION", "VOICES",
-                                         "MALLETS", "HYBRID", "MISC." };
-    const juce::String word = c >= 0 && c <= 20 ? words[c] : juce::String (c);
-
-    static const std::map<std::pair<int, int>, const char*> subs = {
-        { { 1, 1 }, "German" }, { { 1, 2 }, "Japanese" }, { { 1, 3 }, "Triple" },
-        { { 2, 1 }, "77 Rhodes" }, { { 2, 2 }, "73 Rhodes" }, { { 2, 3 }, "Wurly" },
-        { { 3, 1 }, "Clavier" }, { { 3, 2 }, "Harpsichord" }, { { 3, 3 }, "Celeste" },
-        { { 4, 1 }, "B3" }, { { 4, 2 }, "Farsifa" }, { { 4, 3 }, "Vox" }, { { 4, 4 }, "Pipe" },
-        { { 13, 1 }, "Acoustic" }, { { 13, 2 }, "Electric" }, { { 14, 1 }, "Acoustic" }, { { 14, 2 }, "Electric" } };
-    const auto found = subs.find ({ c, s });
-    return found == subs.end() ? word : word + ": " + found->second;
+    // The same names as the browser's filters, the mixer and the library use.
+    const juce::String word (categoryName (c));
+    const auto sub = subCategoryName (c, s);
+    return sub.empty() ? word : word + ": " + juce::String (sub);
 }
 
 juce::Point<int> LCD_Comp::tileFor (int c, int s)

@@ -90,7 +90,7 @@ public:
     int getMouseCode() const { return mouseCode; }
     const juce::String& getName() const { return name; }
 
-    /** The category line: the display's word for the category and, when it has one, ": " and the sub-category's. */
+    /** The category line: the category's name and, when it has one, ": " and the sub-category's. */
     static juce::String categoryLine (int category, int subCategory);
     /** The picture tile (column, row) a category and sub-category select. */
     static juce::Point<int> tileFor (int category, int subCategory);

@@ -1,3 +1,4 @@
+#include "model/ObjectType.h"
 #include "support/FactoryFiles.h"
 #include "support/Mouse.h"
 #include "widgets/Displays.h"
@@ -252,9 +253,17 @@ TEST (NameDisplay, MouseCodes)
     lcd.mouseDown (press (lcd, 10, 40));
     EXPECT_EQ (lcd.getMouseCode(), 507);
 
-    EXPECT_EQ (LCD_Comp::categoryLine (4, 2), "ORGAN: Farsifa");
-    EXPECT_EQ (LCD_Comp::categoryLine (6, 1), "PADS");
-    EXPECT_EQ (LCD_Comp::categoryLine (25, 0), "25");
+    // The display names a category as the browser's filters do.
+    struct Line { int category, sub; const char* text; };
+    for (const auto& c : { Line { 5, 0, "STRINGS" }, Line { 5, 1, "STRINGS: Mellotron" }, Line { 8, 0, "BRASS / WIND" },
+                           Line { 9, 0, "ENSEMBLE" }, Line { 11, 2, "GUITAR / BASS: Guitar" }, Line { 14, 0, "FM" },
+                           Line { 4, 2, "ORGAN: British Combo" }, Line { 6, 1, "PADS" }, Line { 25, 0, "25" } })
+        EXPECT_EQ (LCD_Comp::categoryLine (c.category, c.sub), c.text) << c.category << "/" << c.sub;
+    for (int category = 0; category <= 15; ++category)
+    {
+        EXPECT_EQ (LCD_Comp::categoryLine (category, 0), juce::String (categoryName (category)));
+        EXPECT_LE (categoryShortName (category).size(), 6u) << category;
+    }
     EXPECT_EQ (LCD_Comp::tileFor (7, 3), juce::Point<int> (8, 0));
     EXPECT_EQ (LCD_Comp::tileFor (1, 4), juce::Point<int> (1, 3));
     EXPECT_EQ (LCD_Comp::tileFor (5, 1), juce::Point<int> (9, 1));
