@@ -136,6 +136,8 @@ private:
     std::unique_ptr<PrgSelClass> programList;
     std::unique_ptr<Lib_Manager_Win> libraryManager;
     std::unique_ptr<i_Control> parameterSelector;
+    /** Shows the full text of controls that cut it, such as long FX chain names. */
+    juce::TooltipWindow tooltips { this, 500 };
 
     int pendingSlot = 0;
     int modeShown = 0;

@@ -33,11 +33,41 @@ bool isFxChainField (int k)
 {
     return k == slots::INSERT_FX_CHAIN || k == slots::AUX1_FX_CHAIN || k == slots::AUX2_FX_CHAIN;
 }
+
+
+/** A strip's background: dividers and the "Level" caption. */
+juce::Image drawStripBackground()
+{
+    juce::Image image (juce::Image::ARGB, 58, 564, true);
+    juce::Graphics g (image);
+    g.fillAll (juce::Colour (0xFF1B1D20));
+    g.setColour (juce::Colour (0xFF5B5B5B));
+    g.drawVerticalLine (57, 0.0f, 564.0f);
+    g.setColour (juce::Colour (StsCont::LABEL_COLOUR));
+    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
+    g.drawText ("Level", 0, 354, 58, 16, juce::Justification::centred, false);
+    return image;
+}
+
+/** The page background: the header's dividers and every strip's background in its place. */
+juce::Image drawPageBackground (const juce::Image& strip)
+{
+    juce::Image image (juce::Image::ARGB, 984, 678, true);
+    juce::Graphics g (image);
+    g.fillAll (juce::Colour (0xFF141618));
+    g.setColour (juce::Colour (0xFF5B5B5B));
+    g.drawHorizontalLine (ChMixerComp::HEADER_HEIGHT - 1, 0.0f, 984.0f);
+    for (int i = 0; i < 16; ++i)
+        g.drawImageAt (strip, ChMixerComp::STRIP_PITCH * i, ChMixerComp::HEADER_HEIGHT);
+    return image;
+}
 }
 
 //==============================================================================
-Mixer_Channel::Mixer_Channel (int ch, StsContListener& mixer) : channel (ch)
+Mixer_Channel::Mixer_Channel (int ch, StsContListener& mixer, const juce::Image& pageBackground) : channel (ch)
 {
+    // Drawn once: the strip and every control on it paint from this picture, not live.
+    background = pageBackground.getClippedImage ({ ChMixerComp::STRIP_PITCH * ch, ChMixerComp::HEADER_HEIGHT, 58, 564 });
     for (int k = 0; k < CONTROL_COUNT; ++k)
     {
         const auto& c = stripControls[k];
@@ -45,6 +75,9 @@ Mixer_Channel::Mixer_Channel (int ch, StsContListener& mixer) : channel (ch)
         control->configure (k, c.label, c.x, c.y, c.w, c.h, c.min, c.max, c.style);
         control->setIds (k, 0, channel);
         control->addListener (&mixer);
+        if (k == slots::PAN)
+            control->knobPicture = pictures::Id::knobStripAlt;
+        control->takeBackground (background);
         addAndMakeVisible (*control);
         controls[(size_t) k] = std::move (control);
     }
@@ -66,12 +99,7 @@ int Mixer_Channel::indexOf (const StsCont* c) const
 
 void Mixer_Channel::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colour (0xFF1B1D20));
-    g.setColour (juce::Colour (0xFF5B5B5B));
-    g.drawVerticalLine (getWidth() - 1, 0.0f, (float) getHeight());
-    g.setColour (juce::Colour (0xFFDDDDDD));
-    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
-    g.drawText ("Level", 0, 354, 58, 16, juce::Justification::centred, false);
+    g.drawImageAt (background, 0, 0);
 }
 
 //==============================================================================
@@ -96,13 +124,14 @@ void MixButt::paint (juce::Graphics& g)
 }
 
 //==============================================================================
-ChMixerComp::ChMixerComp (DaduRAAudioProcessor& p) : processor (p), midi (p.getMidi())
+ChMixerComp::ChMixerComp (DaduRAAudioProcessor& p)
+    : processor (p), midi (p.getMidi()), pageBackground (drawPageBackground (drawStripBackground()))
 {
     addAndMakeVisible (header);
     for (int i = 0; i < 16; ++i)
     {
         header.slot (i).addChangeListener (this);
-        strips[(size_t) i] = std::make_unique<Mixer_Channel> (i, *this);
+        strips[(size_t) i] = std::make_unique<Mixer_Channel> (i, *this, pageBackground);
         addAndMakeVisible (*strips[(size_t) i]);
     }
     setSize (944, 678);
@@ -120,6 +149,7 @@ void ChMixerComp::resized()
 void ChMixerComp::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (0xFF141618));
+    g.drawImageAt (pageBackground, leftMarginFor (getWidth()), 0);
 }
 
 void ChMixerComp::refresh()

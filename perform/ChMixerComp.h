@@ -13,7 +13,8 @@ class Mixer_Channel : public juce::Component,
 public:
     static constexpr int CONTROL_COUNT = 14;
 
-    Mixer_Channel (int channel, StsContListener& mixer);
+    /** The strip's background is its rectangle of the mixer's page background. */
+    Mixer_Channel (int channel, StsContListener& mixer, const juce::Image& pageBackground);
 
     int getChannel() const { return channel; }
     StsCont& control (int k) { return *controls[(size_t) k]; }
@@ -27,6 +28,7 @@ public:
 
 private:
     int channel;
+    juce::Image background;
     std::array<std::unique_ptr<StsCont>, CONTROL_COUNT> controls;
 };
 
@@ -85,6 +87,8 @@ private:
 
     DaduRAAudioProcessor& processor;
     MidiCntrState& midi;
+    /** 984 x 678, drawn once: the header's divider and every strip's background in its place. */
+    const juce::Image pageBackground;
     MixButt header;
     std::array<std::unique_ptr<Mixer_Channel>, 16> strips;
 };

@@ -14,6 +14,16 @@ void drawValueText (juce::Graphics& g, const juce::String& text, juce::Rectangle
     g.setFont (juce::Font ("Arial", height, juce::Font::plain));
     g.drawText (text, area, juce::Justification::centred, true);
 }
+
+/** Text squeezed to fit its area where it can be, with an ellipsis only past that. */
+void drawFittedValueText (juce::Graphics& g, const juce::String& text, juce::Rectangle<int> area, juce::Colour colour, float height)
+{
+    g.setColour (colour);
+    g.setFont (juce::Font ("Arial", height, juce::Font::plain));
+    g.drawFittedText (text, area, juce::Justification::centred, 1, 0.7f);
+}
+
+constexpr int LABEL_HEIGHT = 12;
 }
 
 //==============================================================================
@@ -39,6 +49,8 @@ void StsCont::setValue (int v, const juce::String& newText)
 {
     value = juce::jlimit (min, max, v);
     text = newText;
+    if (style == NAME)
+        setTooltip (text);   // a long FX chain name shows in full on hover
     if (style == KNOB && max > min)
         frame = juce::jlimit (0, 54, juce::roundToInt (300.0f * (float) (value - min) / (float) (max - min) / 5.3f));
     if (repaintOnSet)
@@ -150,10 +162,7 @@ void StsCont::paint (juce::Graphics& g)
     switch (style)
     {
         case KNOB:
-            g.drawImageAt (pictures::get (Id::knobSocket), (w - 48) / 2, 0);
-            g.drawImage (pictures::get (Id::knobStrip), (w - 48) / 2 + 1, 1, 46, 46, frame * 47, 0, 46, 46);
-            // Under the knob, kept inside short controls such as the mixer's send knobs.
-            drawValueText (g, text, { 0, juce::jmin (50, h - 13), w, 13 }, juce::Colour (0xFFFFFFFF), 12.0f);
+            paintKnob (g);
             break;
         case FADER:
         {
@@ -178,14 +187,11 @@ void StsCont::paint (juce::Graphics& g)
             g.drawImageAt (pictures::get (on ? Id::lampOn : Id::lampOff), style == SWITCH ? 0 : (w - 19) / 2, (h - 12) / 2);
             g.setOpacity (1.0f);
             if (style == SWITCH)
-                drawValueText (g, label, { 24, 0, w - 24, h }, juce::Colour (0xDDFFFFFF), 12.0f);
+                drawValueText (g, label, { 24, 0, w - 24, h }, juce::Colour (LABEL_COLOUR), 12.0f);
             break;
         }
         case FIELD: case NAME: case LONG_FIELD:
-            g.drawImage (pictures::get (Id::fieldLeft), 0, 0, 10, h, 0, 0, 10, 24);
-            g.drawImage (pictures::get (Id::fieldMiddle), 10, 0, w - 20, h, 0, 0, 10, 24);
-            g.drawImage (pictures::get (Id::fieldRight), w - 10, 0, 10, h, 0, 0, 10, 24);
-            drawValueText (g, text, getLocalBounds(), juce::Colour (0xFFEEEEEE), style == NAME ? 11.0f : 12.0f);
+            paintField (g);
             break;
         case DIM:
             drawValueText (g, text, getLocalBounds(), juce::Colour (0xFF6E6E6E), 11.0f);
@@ -193,6 +199,43 @@ void StsCont::paint (juce::Graphics& g)
         default:
             break;
     }
+}
+
+void StsCont::paintKnob (juce::Graphics& g)
+{
+    const int w = getWidth(), h = getHeight();
+    // A labelled knob tall enough for it carries its label above the socket.
+    const int top = label.isNotEmpty() && h >= 48 + LABEL_HEIGHT + 13 ? LABEL_HEIGHT + 2 : 0;
+    if (top > 0)
+        drawValueText (g, label, { 0, 0, w, LABEL_HEIGHT }, juce::Colour (LABEL_COLOUR), 11.0f);
+    g.drawImageAt (pictures::get (Id::knobSocket), (w - 48) / 2, top);
+    g.drawImage (pictures::get (knobPicture), (w - 48) / 2 + 1, top + 1, 46, 46, frame * 47, 0, 46, 46);
+    // Under the knob, kept inside short controls such as the mixer's send knobs.
+    drawValueText (g, text, { 0, juce::jmin (top + 50, h - 13), w, 13 }, juce::Colour (0xFFFFFFFF), 12.0f);
+}
+
+void StsCont::paintField (juce::Graphics& g)
+{
+    const int w = getWidth(), h = getHeight();
+    g.drawImage (pictures::get (Id::fieldLeft), 0, 0, 10, h, 0, 0, 10, 24);
+    g.drawImage (pictures::get (Id::fieldMiddle), 10, 0, w - 20, h, 0, 0, 10, 24);
+    g.drawImage (pictures::get (Id::fieldRight), w - 10, 0, 10, h, 0, 0, 10, 24);
+    auto area = getLocalBounds().reduced (3, 1);
+    if (label.isEmpty() || h < 2 * LABEL_HEIGHT)
+    {
+        drawFittedValueText (g, text, area, juce::Colour (0xFFEEEEEE), style == NAME ? 11.0f : 12.0f);
+        return;
+    }
+    // Label and object number share the top line, so the name below gets the whole width.
+    const auto number = text.upToFirstOccurrenceOf (" ", false, false);
+    const bool numbered = number.containsOnly ("0123456789") && number.isNotEmpty();
+    auto top = area.removeFromTop (LABEL_HEIGHT);
+    g.setColour (juce::Colour (LABEL_COLOUR));
+    g.setFont (juce::Font ("Arial", 10.0f, juce::Font::plain));
+    g.drawText (label, top, numbered ? juce::Justification::centredLeft : juce::Justification::centred, true);
+    if (numbered)
+        g.drawText (number, top, juce::Justification::centredRight, true);
+    drawFittedValueText (g, numbered ? text.fromFirstOccurrenceOf (" ", false, false) : text, area, juce::Colour (0xFFEEEEEE), 11.0f);
 }
 
 //==============================================================================

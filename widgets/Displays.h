@@ -17,7 +17,8 @@ public:
 /** The listener-based value control of the mixer strips, the drawbars and
     the controls page. Events: 1 dragged, 4 value field clicked, 6 toggled,
     7 stepped or wheeled. */
-class StsCont : public juce::Component
+class StsCont : public juce::Component,
+               public juce::SettableTooltipClient
 {
 public:
     enum Event { DRAGGED = 1, FIELD_CLICKED = 4, TOGGLED = 6, STEPPED = 7 };
@@ -38,6 +39,10 @@ public:
     float pixelScale = 2.0f;
     /** The drawbar's picture: the organ pages give each footage its colour. */
     pictures::Id drawbarPicture = pictures::Id::drawbarBrown;
+    /** The knob's picture strip: the mixer's pan knob uses the second one. */
+    pictures::Id knobPicture = pictures::Id::knobStrip;
+
+    static constexpr juce::uint32 LABEL_COLOUR = 0xFFDDDDDD;
 
     void paint (juce::Graphics& g) override;
     void mouseDown (const juce::MouseEvent& e) override;
@@ -52,6 +57,8 @@ private:
     int travelLength() const { return juce::jmax (1, getHeight() - 30); }
     int capY() const;
     int valueAtY (int y) const;
+    void paintKnob (juce::Graphics& g);
+    void paintField (juce::Graphics& g);
 
     GuardedListeners<StsContListener> listeners;
     int controlId = 0, group = 0, sub = 0;

@@ -187,3 +187,52 @@ TEST_F (MixerPageTest, ProgramChangeFromTheInstrumentUpdatesTheHeader)
     settle();
     EXPECT_EQ (mixer().getHeader().slot (4).getLine1(), NameSlot::breakName (bank.getName (20)).first);
 }
+
+namespace
+{
+/** How many pixels of an area are light grey like the labels. */
+int labelPixels (const juce::Image& image, juce::Rectangle<int> area)
+{
+    int count = 0;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX(); x < area.getRight(); ++x)
+            if (const auto c = image.getPixelAt (x, y); c.getBrightness() > 0.6f && c.getSaturation() < 0.1f)
+                ++count;
+    return count;
+}
+
+/** How many pixels of an area are clearly coloured (the second knob strip's accent). */
+int colouredPixels (const juce::Image& image, juce::Rectangle<int> area)
+{
+    int count = 0;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX(); x < area.getRight(); ++x)
+            if (const auto c = image.getPixelAt (x, y); c.getSaturation() > 0.4f && c.getBrightness() > 0.4f)
+                ++count;
+    return count;
+}
+}
+
+TEST_F (MixerTest, StripsDrawTheirLabelsAndThePanKnobItsOwnStrip)
+{
+    auto& strip = mixer->strip (0);
+    const auto image = strip.createComponentSnapshot (strip.getLocalBounds(), true, 1.0f);
+
+    // The top line of each FX field carries its label; the pan knob its label above it.
+    struct Label { const char* name; juce::Rectangle<int> area; };
+    for (const auto& l : { Label { "Insert", { 5, 7, 24, 12 } }, Label { "Aux 1", { 5, 49, 24, 12 } },
+                           Label { "Aux 2", { 5, 157, 24, 12 } }, Label { "Pan", { 2, 264, 54, 12 } } })
+        EXPECT_GT (labelPixels (image, l.area), 10) << l.name;
+
+    const auto& pan = strip.control (slots::PAN);
+    const auto& send = strip.control (slots::AUX1_LEVEL);
+    EXPECT_GT (colouredPixels (image, pan.getBounds().withTrimmedTop (14).withHeight (48)), 10);
+    EXPECT_EQ (colouredPixels (image, send.getBounds().withHeight (48)), 0);
+}
+
+TEST_F (MixerTest, AnFxChainNameShowsInFullOnHover)
+{
+    const int insert = midi().getValue (slots::channelSlot (2, slots::INSERT_FX_CHAIN));
+    auto& field = mixer->strip (2).control (slots::INSERT_FX_CHAIN);
+    EXPECT_TRUE (field.getTooltip().contains (store().fxChains.bank.getName (insert).substr (0, 10))) << field.getTooltip();
+}

@@ -238,6 +238,28 @@ TEST (ListenerControl, DragsTogglesAndWheel)
     EXPECT_EQ (fresh.getValue(), -1);   // min - 1: no value yet
 }
 
+TEST (ListenerControl, LabelledFieldsAndKnobsDrawTheirLabel)
+{
+    // The same control with and without a label: the label's line must differ.
+    struct Case { int style, width, height; const char* text; };
+    for (const auto& c : { Case { StsCont::NAME, 54, 26, "1874 Soft Hall Large" }, Case { StsCont::KNOB, 54, 76, "< 0 >" } })
+    {
+        auto snapshot = [&c] (const char* label)
+        {
+            StsCont control;
+            control.configure (0, label, 0, 0, c.width, c.height, 0, 2048, c.style);
+            control.setValue (1874, c.text);
+            return control.createComponentSnapshot (control.getLocalBounds(), true, 1.0f);
+        };
+        const auto plain = snapshot (""), labelled = snapshot ("Insert");
+        int differing = 0;
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < c.width; ++x)
+                differing += plain.getPixelAt (x, y) != labelled.getPixelAt (x, y) ? 1 : 0;
+        EXPECT_GT (differing, 20) << c.style;
+    }
+}
+
 TEST (NameDisplay, MouseCodes)
 {
     LCD_Comp lcd (0, 230, 110);
