@@ -82,6 +82,7 @@ FavoriteCont::FavoriteCont (DaduRAAudioProcessor& processor, int kind)
     assign.setup (1, programs ? "Program Assign" : "Multi Assign", 0, 8191, programs ? 2100 : 2800);
     assign.setKindAndBounds (VlmCont::LONG_FIELD, 0, 0, 200, 40);
     assign.setVisible (false);
+    assign.reportsUnchanged = true;   // choosing the value it shows still assigns the favourite
     assign.addChangeListener (this);
     addChildComponent (assign);
 

@@ -130,6 +130,8 @@ void VlmCont::setValueSilently (int v)
 
 void VlmCont::setValue (int v, bool notify, bool shouldSend)
 {
+    if (juce::jlimit (min, juce::jmax (min, max), v) == value && ! reportsUnchanged)
+        return;   // the current value again: no repaint, no command, no send
     setValueSilently (v);
     if (notify)
         post (command::VALUE_CHANGED);

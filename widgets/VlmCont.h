@@ -55,6 +55,9 @@ public:
     bool ownerDrawsLabel = true;
     bool linkedSend = false;
     bool reportOnly = false;
+    /** setValue reports (and sends) its value even when it is the current one: for
+        controls whose choice means more than the value, such as a favourite's assignment. */
+    bool reportsUnchanged = false;
     bool valueBold = false;
     bool altKnob = false;
     juce::Colour labelColour { 0xDDFFFFFF }, valueColour { 0xFFFFFFFF };

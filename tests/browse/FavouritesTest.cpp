@@ -87,6 +87,21 @@ TEST_F (FavouritesTest, PressRecallsHoldReassigns)
     library::file (library::FAVORITES_FILE).loadFileAsData (file);
     reread.load (Bytes (static_cast<const uint8_t*> (file.getData()), static_cast<const uint8_t*> (file.getData()) + file.getSize()));
     EXPECT_EQ (reread.idOf (7), 45);
+
+    // The assign control already shows 45: choosing 45 again for another favourite still assigns it.
+    main->getParameterSelector()->close();
+    ASSERT_TRUE (pumpUntil ([this] { return main->getParameterSelector() == nullptr || ! main->getParameterSelector()->isOpen(); }, 3000));
+    auto& another = favourites->getButton (8);
+    another.mouseDown (press (another, 10, 10));
+    ASSERT_TRUE (pumpUntil ([this] { return main->getParameterSelector() != nullptr && main->getParameterSelector()->isOpen(); }, 3000));
+    another.mouseUp (press (another, 10, 10));
+    auto& again = main->getParameterSelector()->getList();
+    for (int row = 0; row < again.getCount(); ++row)
+        if (again.select (row, false); again.getSelectedValue() == 45)
+            break;
+    again.select (again.getSelectedIndex(), true);
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+    EXPECT_EQ (midi().favourites.idOf (8), 45);
 }
 
 TEST_F (FavouritesTest, FavouritesSurviveARestart)
