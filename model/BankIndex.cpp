@@ -5,11 +5,10 @@
 
 namespace
 {
-std::string fourDigits (int id)
+void writeFourDigits (char* at, int id)
 {
-    char text[8];
-    std::snprintf (text, sizeof (text), "%04d", id % 10000);
-    return text;
+    for (int i = 3; i >= 0; --i, id /= 10)
+        at[i] = (char) ('0' + id % 10);
 }
 }
 
@@ -40,32 +39,51 @@ void BankIndex::build (int code, Bytes&& bankStream, int maxId)
     index();
 }
 
+bool BankIndex::openerAt (size_t position) const
+{
+    // The first byte decides nearly every miss without a call.
+    return position + OPENER_SIZE <= stream.size() && stream[position] == (uint8_t) opener[0]
+        && std::memcmp (stream.data() + position, opener.data(), OPENER_SIZE) == 0;
+}
+
+bool BankIndex::openerBetween (size_t from, size_t to) const
+{
+    // The opener cannot overlap a copy of itself (its digits never match its
+    // letters), so only starts that end before `to` need looking at: a few tag bytes.
+    for (size_t q = from; q + OPENER_SIZE <= to; ++q)
+        if (openerAt (q))
+            return true;
+    return false;
+}
+
 void BankIndex::index()
 {
     const auto* data = stream.data();
     const size_t end = stream.size();
-    const size_t length = opener.size();
+    // Where the next opener stands when a record is empty: right after its own closing tags.
+    const size_t emptyRecordSize = (size_t) -lengthBias;
     size_t scan = 0;
+    size_t expected = 0;
 
     for (int id = 1; id <= slotCount; ++id)
     {
-        std::memcpy (&opener[length - 4], fourDigits (id).data(), 4);
+        writeFourDigits (&opener[OPENER_SIZE - 4], id % 10000);
 
-        // First byte by memchr, then the whole opener: one pass over the stream for all IDs.
-        for (size_t p = scan; p + length <= end;)
-        {
-            const void* hit = std::memchr (data + p, opener[0], end - length + 1 - p);
-            if (hit == nullptr)
-                break;
-            p = (size_t) (static_cast<const uint8_t*> (hit) - data);
-            if (std::memcmp (data + p, opener.data(), length) == 0)
-            {
-                offsets[(size_t) id] = (int) (p + (size_t) nameSkip);
-                scan = (size_t) offsets[(size_t) id];
-                break;
-            }
-            ++p;
-        }
+        // Nearly every ID of a bank is empty, so its opener is looked for first where
+        // an empty record puts it. Otherwise memmem finds it: one forward pass over
+        // the stream for all IDs.
+        const uint8_t* hit = nullptr;
+        if (id > 1 && openerAt (expected) && ! openerBetween (scan, expected))
+            hit = data + expected;
+        else if (scan + OPENER_SIZE <= end)
+            hit = static_cast<const uint8_t*> (memmem (data + scan, end - scan, opener.data(), OPENER_SIZE));
+        if (hit == nullptr)
+            continue;
+
+        const auto p = (size_t) (hit - data);
+        offsets[(size_t) id] = (int) (p + (size_t) nameSkip);
+        scan = p + (size_t) nameSkip;
+        expected = p + emptyRecordSize;
     }
 }
 

@@ -52,10 +52,15 @@ public:
     std::vector<int> listIds (int mode, int arg) const;
 
     static constexpr int UPPER_HALF = 4096;
+    /** Type tag, record word, ">" and four digits. */
+    static constexpr size_t OPENER_SIZE = 14;
 
 private:
     int offsetOf (int id) const { return id >= 0 && id < (int) offsets.size() ? offsets[(size_t) id] : 0; }
     void index();
+    bool openerAt (size_t position) const;
+    /** Whether the opener starts anywhere in from .. to (exclusive) and ends by to. */
+    bool openerBetween (size_t from, size_t to) const;
 
     Bytes stream;
     int typeCode = 0;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace
 {
 Bytes payload (const std::string& name, size_t bodySize, uint8_t fill = 0x11)
@@ -179,4 +182,70 @@ TEST (Names, CategoryTexts)
     EXPECT_EQ (objectTypeName (typeMulti), "Multi");
     EXPECT_EQ (objectTypeName (typeArp), "");
     EXPECT_EQ (objectTypeName (999), "");
+}
+
+namespace
+{
+/** The index's rule written the slow way: each ID's opener is its first
+    occurrence after the previous one's payload start (nameSkip bytes on). */
+std::vector<int> referenceOpenerPositions (const Bytes& stream, const std::string& tag, int lastId, size_t nameSkip)
+{
+    std::vector<int> positions (1, -1);
+    size_t scan = 0;
+    for (int id = 1; id <= lastId; ++id)
+    {
+        char digits[8];
+        std::snprintf (digits, sizeof (digits), "%04d", id);
+        const std::string opener = tag + ">" + digits;
+        const auto at = std::search (stream.begin() + (long) scan, stream.end(), opener.begin(), opener.end());
+        if (at == stream.end())
+        {
+            positions.push_back (-1);
+            continue;
+        }
+        positions.push_back ((int) (at - stream.begin()));
+        scan = (size_t) (at - stream.begin()) + nameSkip;
+    }
+    return positions;
+}
+}
+
+TEST (BankIndex, FindsEveryOpenerAsAPlainForwardSearchWouldInHostileStreams)
+{
+    // Streams cut together from the bank's own tags, stray openers and noise:
+    // where empty records stand, the index's shortcut must agree with the plain search.
+    // A record whose whole payload is the next ID's opener: that copy comes first.
+    const std::string fake = "Arp *Bank>Arp *Dat*>0001Arp *Dat*>0002Arp *Dat*>0002<Arp *Dat*0002<Arp *Bank";
+    BankIndex arps;
+    arps.build (typeArp, Bytes (fake.begin(), fake.end()), 1);
+    EXPECT_EQ (arps.openerPosition (2), 24);
+
+    std::mt19937 random (7);
+    for (const int type : { typeArp, typeProgram })
+    {
+        const auto* info = objectTypeInfo (type);
+        const std::string tag = std::string (info->bankTag) + info->recordWord;
+        const auto good = BankWriter::makeBank (type, 40, { { 3, payload ("Three", 30) }, { 9, payload ("Nine", 50) } });
+        for (int round = 0; round < 200; ++round)
+        {
+            Bytes stream = good;
+            for (int cut = 0; cut < 4; ++cut)
+            {
+                const auto at = stream.begin() + (long) (random() % stream.size());
+                char digits[8];
+                std::snprintf (digits, sizeof (digits), "%04d", (int) (random() % 40) + 1);
+                const std::string pieces[] = { tag + ">" + digits, "<" + tag + digits, "Prog_Dat*><Prog_Dat*", std::string (random() % 20, 'x') };
+                const auto& piece = pieces[random() % 4];
+                if (random() % 3 == 0)
+                    stream.erase (at, at + (long) std::min<size_t> (piece.size(), (size_t) (stream.end() - at)));
+                else
+                    stream.insert (at, piece.begin(), piece.end());
+            }
+            BankIndex index;
+            index.build (type, stream, 39);
+            const auto expected = referenceOpenerPositions (stream, tag, 40, info->innerTag != nullptr ? 24 : 14);
+            for (int id = 1; id <= 40; ++id)
+                ASSERT_EQ (index.openerPosition (id), expected[(size_t) id]) << "type " << type << " round " << round << " id " << id;
+        }
+    }
 }
