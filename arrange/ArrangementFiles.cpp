@@ -277,6 +277,30 @@ std::optional<std::vector<NamedArrangement>> readArrangements (const juce::Memor
     return recordsOfBankBlock (*block);
 }
 
+std::optional<juce::MemoryBlock> encodeAs (const std::vector<NamedArrangement>& arrangements, const juce::String& extension)
+{
+    if (arrangements.empty())
+        return std::nullopt;
+    const auto ext = extension.toLowerCase();
+    if (ext == libraryExtension())
+    {
+        Library entries;
+        for (const auto& a : arrangements)
+            entries.add (buildEntry (a.name, singleBlock (a.record)));
+        return encodeLibrary (entries);
+    }
+    if (ext == bankExtension())
+    {
+        std::vector<ArrangementRecord> records;
+        for (size_t i = 0; i < std::min (arrangements.size(), (size_t) ARRANGEMENT_COUNT); ++i)
+            records.push_back (arrangements[i].record);
+        return encodeBank (bankBlock (records));
+    }
+    if (ext == programExtension())
+        return encodeProgram (arrangements.front().record);
+    return std::nullopt;
+}
+
 std::optional<juce::MemoryBlock> readFile (const juce::File& file)
 {
     if (! file.existsAsFile())

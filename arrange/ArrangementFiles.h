@@ -75,6 +75,11 @@ struct NamedArrangement
     arrangement are left out, and each entry's name is its arrangement's name. */
 std::optional<std::vector<NamedArrangement>> readArrangements (const juce::MemoryBlock& content, const juce::String& extension);
 
+/** The arrangements as a file of the form the extension names: a library
+    (every one, under its name), a VST bank (the first 64, defaults after them)
+    or a VST program (the first). Nothing for another extension or no arrangement. */
+std::optional<juce::MemoryBlock> encodeAs (const std::vector<NamedArrangement>& arrangements, const juce::String& extension);
+
 /** The content of a file read whole, or nothing when it is not a file. */
 std::optional<juce::MemoryBlock> readFile (const juce::File& file);
 }

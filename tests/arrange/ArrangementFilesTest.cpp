@@ -100,6 +100,28 @@ TEST (ArrangementLibrary, AnEntryNamesTheArrangementItCarries)
     EXPECT_EQ (read->front().record.getName().trimEnd(), "Live Set A");
 }
 
+TEST (ArrangementLibrary, AnExportedLibraryIsTheFileTheManagerSaves)
+{
+    // Entries as the library manager makes them (added, then one renamed), saved as it saves them.
+    arrfiles::Library entries { arrfiles::buildEntry ("Live Set A", singleBlock ("EDM", 12)),
+                                arrfiles::buildEntry ("Untitled", singleBlock ("EDM", 40)) };
+    arrfiles::renameEntry (entries.getReference (1), "Encore");
+    const auto saved = arrfiles::encodeLibrary (entries);
+
+    const auto read = arrfiles::readArrangements (saved, ".zk7arrlib");
+    EXPECT_EQ (arrfiles::encodeAs (*read, ".zk7arrlib"), saved);
+
+    // The VST forms carry the same names.
+    const auto bank = arrfiles::readArrangements (*arrfiles::encodeAs (*read, ".FXB"), ".fxb");
+    ASSERT_EQ (bank->size(), 64u);
+    EXPECT_EQ ((*bank)[0].name, "Live Set A");
+    EXPECT_EQ ((*bank)[1].name, "Encore");
+    EXPECT_EQ ((*bank)[1].record.getProgram (0), 40);
+    EXPECT_EQ (arrfiles::readArrangements (*arrfiles::encodeAs (*read, ".fxp"), ".fxp")->front().name, "Live Set A");
+    EXPECT_FALSE (arrfiles::encodeAs (*read, ".txt").has_value());
+    EXPECT_FALSE (arrfiles::encodeAs ({}, ".fxb").has_value());
+}
+
 TEST (ArrangementLibrary, HostileFilesStopAtTheLastWholeEntry)
 {
     const auto good = arrfiles::encodeLibrary (threeEntries());

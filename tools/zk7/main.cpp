@@ -494,32 +494,23 @@ struct Export
 
 std::optional<Export> exportContent (const std::vector<arrfiles::NamedArrangement>& arrangements, const juce::String& extension)
 {
+    auto content = arrfiles::encodeAs (arrangements, extension);
+    if (! content)
+        return std::nullopt;
     const auto count = arrangements.size();
     const auto plural = [] (size_t n) { return std::to_string (n) + (n == 1 ? " arrangement" : " arrangements"); };
-    if (extension == arrfiles::libraryExtension())
-    {
-        arrfiles::Library entries;
-        for (const auto& a : arrangements)
-            entries.add (arrfiles::buildEntry (a.name, arrfiles::singleBlock (a.record)));
-        return Export { arrfiles::encodeLibrary (entries), plural (count) };
-    }
     if (extension == arrfiles::bankExtension())
     {
-        std::vector<ArrangementRecord> records;
-        for (size_t i = 0; i < std::min (count, (size_t) ARRANGEMENT_COUNT); ++i)
-            records.push_back (arrangements[i].record);
-        auto written = plural (records.size());
-        if (count > records.size())
-            written += " (the first 64 of " + std::to_string (count) + "; a bank holds 64)";
-        else if (records.size() < (size_t) ARRANGEMENT_COUNT)
-            written += " and the default arrangements in slots " + std::to_string (records.size() + 1) + " to 64";
-        return Export { arrfiles::encodeBank (arrfiles::bankBlock (records)), written };
+        const auto written = std::min (count, (size_t) ARRANGEMENT_COUNT);
+        if (count > written)
+            return Export { *content, plural (written) + " (the first 64 of " + std::to_string (count) + "; a bank holds 64)" };
+        if (written < (size_t) ARRANGEMENT_COUNT)
+            return Export { *content, plural (written) + " and the default arrangements in slots " + std::to_string (written + 1) + " to 64" };
     }
     if (extension == arrfiles::programExtension())
-        return Export { arrfiles::encodeProgram (arrangements.front().record),
-                        "1 arrangement (\"" + arrangements.front().name.trimEnd().toStdString() + "\""
-                            + (count > 1 ? ", the first of " + std::to_string (count) + ")" : ")") };
-    return std::nullopt;
+        return Export { *content, "1 arrangement (\"" + arrangements.front().name.trimEnd().toStdString() + "\""
+                                      + (count > 1 ? ", the first of " + std::to_string (count) + ")" : ")") };
+    return Export { *content, plural (count) };
 }
 
 int exportArrangements (const juce::File& source, const juce::File& target)
