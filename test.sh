@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: unit and window tests, the thread
-# checks under ThreadSanitizer, and the end-to-end run of the real editor.
+# Builds everything and runs every test: unit and window tests, the whole
+# suite under ThreadSanitizer and under AddressSanitizer, the end-to-end run
+# of the real editor and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -12,10 +13,12 @@ cmake --build build -j "$jobs"
 # Tests never see the user's real documents: each test gets its own HOME.
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$jobs"
 
-# The thread hand-over queue under ThreadSanitizer (a small build of its own).
-cmake -S tests/tsan -B build-tsan -G Ninja
-cmake --build build-tsan -j "$jobs"
-ctest --test-dir build-tsan --output-on-failure
+# The whole suite under ThreadSanitizer: the message thread, the MIDI input
+# thread and the virtual instrument's thread meet in most of these tests.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZK7_SANITIZE_THREAD=ON -DZK7_BENCH=OFF
+cmake --build build-tsan -j "$jobs" --target zk7tests
+# Each test in its own process as above; a race report ends its test with a failure.
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --test-dir build-tsan -E "^(e2e|tools)\." --output-on-failure -j "$jobs"
 
 # Everything again under AddressSanitizer and UBSan: the hostile-input and
 # fuzz tests are what this build is for, and every other test rides along.
