@@ -39,8 +39,9 @@ int FIFO_Class::highestId (int typeCode)
         return 8191;
     if (typeCode == typeFxChain)
         return 8192;
+    // Other types: what their banks offer, never past 8192, the last record of a bank.
     const auto* info = objectTypeInfo (typeCode);
-    return info != nullptr ? info->maxId + 1 : 0;
+    return info != nullptr ? std::min (info->maxId + 1, 8192) : 0;
 }
 
 void FIFO_Class::begin (int typeCode, int first, int last, int transferMode)
