@@ -34,7 +34,6 @@ bool isFxChainField (int k)
     return k == slots::INSERT_FX_CHAIN || k == slots::AUX1_FX_CHAIN || k == slots::AUX2_FX_CHAIN;
 }
 
-
 /** A strip's background: dividers and the "Level" caption. */
 juce::Image drawStripBackground()
 {
@@ -49,14 +48,12 @@ juce::Image drawStripBackground()
     return image;
 }
 
-/** The page background: the header's dividers and every strip's background in its place. */
+/** The page background: every strip's background in its place (the header row paints its own divider). */
 juce::Image drawPageBackground (const juce::Image& strip)
 {
     juce::Image image (juce::Image::ARGB, 984, 678, true);
     juce::Graphics g (image);
     g.fillAll (juce::Colour (0xFF141618));
-    g.setColour (juce::Colour (0xFF5B5B5B));
-    g.drawHorizontalLine (ChMixerComp::HEADER_HEIGHT - 1, 0.0f, 984.0f);
     for (int i = 0; i < 16; ++i)
         g.drawImageAt (strip, ChMixerComp::STRIP_PITCH * i, ChMixerComp::HEADER_HEIGHT);
     return image;
@@ -148,8 +145,7 @@ void ChMixerComp::resized()
 
 void ChMixerComp::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colour (0xFF141618));
-    g.drawImageAt (pageBackground, leftMarginFor (getWidth()), 0);
+    g.fillAll (juce::Colour (0xFF141618));   // the strips paint their part of the page background themselves
 }
 
 void ChMixerComp::refresh()

@@ -87,7 +87,7 @@ private:
 
     DaduRAAudioProcessor& processor;
     MidiCntrState& midi;
-    /** 984 x 678, drawn once: the header's divider and every strip's background in its place. */
+    /** 984 x 678, drawn once: every strip's background in its place, handed to the strips. */
     const juce::Image pageBackground;
     MixButt header;
     std::array<std::unique_ptr<Mixer_Channel>, 16> strips;
