@@ -150,6 +150,29 @@ void MidiCntrState::sendParameterChange (const protocol::ParamAddress& address, 
     ports->sendBuffer (buffer);
 }
 
+void MidiCntrState::sendParameterEdit (int bitRole, const protocol::ParamAddress& address, int channel, int value)
+{
+    namespace param = program::param;
+    const bool clockSource = bitRole == 1 && address.level == 5 && address.block == 5 && address.sub == 0 && address.param == 24;
+    if (clockSource)
+    {
+        // Clock source and tempo share one parameter: internal sends the tempo, external 0.
+        const int tempo = objectStore != nullptr ? objectStore->multiTempo() : 0;
+        value = value == 0 ? (tempo > 0 ? tempo : DEFAULT_TEMPO) : 0;
+    }
+    else if (bitRole == param::NEGATED)
+        value = -value;
+
+    auto* mirror = objectStore != nullptr ? objectStore->programEdit (channel) : nullptr;
+    if (const auto place = param::placeOf (address); place && mirror != nullptr)
+    {
+        if (place->packed)
+            value = param::packedByte (mirror->readPlace (*place), address, bitRole, value);
+        mirror->writePlace (*place, value);
+    }
+    sendParameterChange (address, channel, value);
+}
+
 juce::String MidiCntrState::formatValue (int value, int displayCode) const
 {
     const auto* store = objectStore.get();

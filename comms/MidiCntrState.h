@@ -89,6 +89,13 @@ public:
     /** Sends one parameter-change run for a channel (0..15); level 15 goes on channel 1. */
     void sendParameterChange (const protocol::ParamAddress& address, int channel, int value);
 
+    /** The editors' parameter send: the bit role says whether the value is one field of a
+        packed byte (the channel's program mirror is updated and the whole byte sent),
+        sent negated (role 6), or, on the multi's clock source, turned into the tempo.
+        Every program address also keeps the channel's program mirror current. */
+    void sendParameterEdit (int bitRole, const protocol::ParamAddress& address, int channel, int value);
+    static constexpr int DEFAULT_TEMPO = 120;
+
     /** Puts a slot's value on the wire the way its send method says. */
     void sendParameter (int slot, int value);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comms/MidiProtocol.h"
+#include "model/ProgramObjects.h"
 
 #include <array>
 #include <functional>
@@ -36,4 +37,9 @@ public:
     virtual std::string objectName (int typeCode, int id) const = 0;
     /** An instrument message (without its leading 0xF0) for a running transfer. */
     virtual void receiveTransfer (const protocol::Bytes& message) = 0;
+
+    /** The mirror of a channel's program edit buffer; nullptr when the store keeps none. */
+    virtual ObjProgramEditClass* programEdit (int /*channel*/) { return nullptr; }
+    /** The tempo the multi being edited stores, in beats per minute; 0 when it stores none. */
+    virtual int multiTempo() const { return 0; }
 };

@@ -1,6 +1,7 @@
 #include "comms/VirtualInstrument.h"
 #include "model/MultiRecord.h"
 #include "model/ObjectType.h"
+#include "model/ProgramParams.h"
 #include "model/ProgramRecord.h"
 #include "resources/FactoryBanks.h"
 
@@ -197,6 +198,17 @@ void VirtualInstrument::playKeysFile()
     keysFile.deleteFile();
     for (const auto& line : lines)
     {
+        if (line.startsWith ("set "))
+        {
+            // "set channel level unit block sub param value": a change made on the instrument's panel.
+            juce::StringArray n;
+            n.addTokens (line.substring (4), " ", "");
+            n.removeEmptyStrings();
+            if (n.size() == 7)
+                changeOnBoard (n[0].getIntValue(), { n[1].getIntValue(), n[2].getIntValue(), n[3].getIntValue(),
+                                                     n[4].getIntValue(), n[5].getIntValue() }, n[6].getIntValue());
+            continue;
+        }
         juce::MemoryBlock bytes;
         bytes.loadFromHexString (line);
         const auto* data = static_cast<const uint8_t*> (bytes.getData());
@@ -236,14 +248,28 @@ void VirtualInstrument::handleController (int channel, int controller, int value
         const auto* a = pendingAddress[channel];
         const int parameterValue = (pendingHigh[channel] << 7 | value) - 8192;
         parameters[{ channel, a[0], a[1], a[2], a[3], a[4] }] = parameterValue;
-
-        // The FX chain slots of a channel also change its program's edit buffer.
-        if (a[0] == 1 && a[1] == 0 && a[2] == 5 && a[4] == 1 && a[3] <= 2)
-        {
-            static const program::Field chains[] = { program::Field::insertChain, program::Field::aux1Chain, program::Field::aux2Chain };
-            program::setField (channelBuffers[channel], chains[a[3]], parameterValue);
-        }
+        // Program and layer parameters change the channel's edit buffer, which its replies carry.
+        program::param::applyToRecord (channelBuffers[channel], { a[0], a[1], a[2], a[3], a[4] }, parameterValue);
     }
+}
+
+void VirtualInstrument::changeOnBoard (int channel, const protocol::ParamAddress& address, int value)
+{
+    const std::lock_guard<std::mutex> guard (mutex);
+    channel &= 15;
+    if (! program::param::applyToRecord (channelBuffers[channel], address, value))
+        return;
+    // The instrument tells of a change made on its panel by sending the block that holds it.
+    if (address.level == 2)
+        handleEditBufferRequest (protocol::CMD_PROGRAM, channel, 1, address.unit);
+    else
+        handleEditBufferRequest (protocol::CMD_PROGRAM, channel, 0, 0);
+}
+
+Bytes VirtualInstrument::getEditBuffer (int channel)
+{
+    const std::lock_guard<std::mutex> guard (mutex);
+    return channelBuffers[channel & 15];
 }
 
 void VirtualInstrument::handleSysEx (const protocol::Bytes& m)
@@ -285,7 +311,13 @@ void VirtualInstrument::handleSysEx (const protocol::Bytes& m)
     if (byteAt (m, 11) == 0x11 && (command == protocol::CMD_PROGRAM || command == protocol::CMD_MULTI))
         storeWithName (m);
     else if (m.size() == protocol::REQUEST_SIZE && byteAt (m, 11) == 0)
-        handleEditBufferRequest (command, byteAt (m, 8), byteAt (m, 9), byteAt (m, 10));
+    {
+        const int a = byteAt (m, 8), b = byteAt (m, 9);
+        handleEditBufferRequest (command, a, b, byteAt (m, 10));
+        // Asked for a channel's program, the instrument sends the whole edit buffer: block 0, every layer, blocks 2 and 4.
+        if (command == protocol::CMD_PROGRAM && b == 0 && a < 16)
+            sendProgramBlocks (a, 0);
+    }
 }
 
 void VirtualInstrument::chooseProgram (int channel, int program)

@@ -40,9 +40,14 @@ public:
     /** Plays a message from the instrument (a note from its keys, say). */
     void sendFromInstrument (const juce::MidiMessage& message);
 
+    /** A change made on the instrument's own panel: its edit buffer takes the value
+        and it sends the block that holds it, as the hardware announces such changes. */
+    void changeOnBoard (int channel, const protocol::ParamAddress& address, int value);
+
     /** How often the keys file (ZK7_VIRTUAL_INSTRUMENT_KEYS) is looked for. Each
-        of its lines is one message in hex that the instrument plays; the file is
-        removed once read, so a harness plays by renaming a file into place. */
+        of its lines is one message in hex that the instrument plays, or
+        "set channel level unit block sub param value" for a change on its panel;
+        the file is removed once read, so a harness plays by renaming a file into place. */
     static constexpr int KEYS_POLL_MS = 100;
 
     void setIdentity (Identity identity);
@@ -62,6 +67,8 @@ public:
     int getSelectedChannel();
     int getParameter (int channel, int level, int unit, int block, int sub, int param);
     Bytes getRecord (int typeCode, int id);
+    /** The program record a channel's edit buffer holds now. */
+    Bytes getEditBuffer (int channel);
     /** All bytes the instrument has put on the wire so far. */
     int64_t getBytesSent();
     /** Every complete message received, in order. */

@@ -82,6 +82,17 @@ std::string ZK5Class::objectName (int typeCode, int id) const
     return bank != nullptr ? bank->getName (id) : std::string();
 }
 
+ObjProgramEditClass* ZK5Class::programEdit (int channel)
+{
+    return juce::isPositiveAndBelow (channel, 16) ? programEdits[(size_t) channel].get() : nullptr;
+}
+
+int ZK5Class::multiTempo() const
+{
+    const int tempo = multiEdit.getValue (multi::TEMPO_GROUP, multi::TEMPO_FIELD, 0);
+    return tempo >= 20 ? tempo : 0;   // below 20 the multi follows an outside clock
+}
+
 void ZK5Class::setSender (std::function<void (const protocol::Bytes&)> newSender)
 {
     sender = std::move (newSender);
@@ -158,8 +169,12 @@ void ZK5Class::decodeProgramBlock (const protocol::Bytes& m, int channel, int bl
                 edit.setLayer (layer, data);
             }
             break;
+        case 0:
+            if (m.size() == 184)
+                edit.setCommonPart (bytes::slice (m, 11, program::NAME_SIZE), unpackFrom (m, 32));
+            break;
         case 2: if (m.size() == 118) edit.block2Received(); break;
-        case 4: edit.block4Received(); break;
+        case 4: edit.setFxPart (unpackFrom (m, 12)); break;
         case 6: edit.setExtraBlock (unpackFrom (m, 11)); break;
         default: break;
     }

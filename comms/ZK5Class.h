@@ -28,6 +28,8 @@ public:
     std::array<int, 16> channelProgramsOfGlobalBlock() const override;
     void receiveTransfer (const protocol::Bytes& message) override;
     std::string objectName (int typeCode, int id) const override;
+    ObjProgramEditClass* programEdit (int channel) override;
+    int multiTempo() const override;
 
     /** Edit-buffer requests to the instrument (its replies come back through the decoder). */
     void requestProgramBlock (int channel, int block);

@@ -11,6 +11,8 @@ constexpr int SHORT_MAIN_PART_START = 50, SHORT_MAIN_PART_SIZE = 319;
 constexpr int COMMON_SIZE = 462;
 constexpr int ZONE_COUNT = 67, SHORT_ZONE_COUNT = 49;
 constexpr int MAX_ZONES = 16;
+/** The multi tempo in the multi object's field access (element, number). */
+constexpr int TEMPO_GROUP = 4, TEMPO_FIELD = 100;
 constexpr int MIN_WALK_SIZE = 1000;
 
 /** Where the parts of one zone block lie, found by walking it from its start. */

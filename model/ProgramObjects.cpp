@@ -47,7 +47,42 @@ void ObjProgramEditClass::setLayer (int layer, const Bytes& block)
     announce (layer);
 }
 
-void ObjProgramEditClass::block4Received() { announce (BLOCK4_RECEIVED); }
+int ObjProgramEditClass::readPlace (const program::param::Place& place) const
+{
+    if (place.layer < 0)
+        return program::param::read (programBlock, place.offset, place);
+    return program::param::read (layers[(size_t) juce::jlimit (0, 31, place.layer)]->getBlock(), place.offset, place);
+}
+
+void ObjProgramEditClass::writePlace (const program::param::Place& place, int value)
+{
+    if (place.layer < 0)
+        program::param::write (programBlock, place.offset, place, value);
+    else if (place.layer < program::MAX_LAYERS)
+        program::param::write (layers[(size_t) place.layer]->getBlockForEdit(), place.offset, place, value);
+}
+
+void ObjProgramEditClass::putBytes (int start, const Bytes& part, int limit)
+{
+    const int n = std::min ((int) part.size(), limit);
+    if ((int) programBlock.size() < start + n)
+        programBlock.resize ((size_t) (start + n), 0);
+    std::copy (part.begin(), part.begin() + n, programBlock.begin() + start);
+}
+
+void ObjProgramEditClass::setCommonPart (const Bytes& name, const Bytes& part)
+{
+    putBytes (0, name, program::NAME_SIZE);
+    putBytes (program::COMMON_START, part, COMMON_PART_SIZE);
+    announce (COMMON_RECEIVED);
+}
+
+void ObjProgramEditClass::setFxPart (const Bytes& part)
+{
+    putBytes (FX_PART_START, part, FX_PART_SIZE);
+    announce (BLOCK4_RECEIVED);
+}
+
 void ObjProgramEditClass::block2Received() { announce (BLOCK2_RECEIVED); }
 
 void ObjProgramEditClass::setExtraBlock (const Bytes& block)

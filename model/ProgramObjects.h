@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/BankIndex.h"
+#include "model/ProgramParams.h"
 #include "model/ProgramRecord.h"
 
 #include <juce_events/juce_events.h>
@@ -14,6 +15,7 @@ class SubObjLayerClass : public juce::ChangeBroadcaster
 public:
     void setBlock (const Bytes& block) { layerBlock = block; }
     const Bytes& getBlock() const { return layerBlock; }
+    Bytes& getBlockForEdit() { return layerBlock; }
 
     /** The layer's own name, empty when it has none (displays then use keymap 1's name). */
     std::string getName() const { return program::layer::ownName (layerBlock); }
@@ -37,7 +39,11 @@ class SubObjProgramCommClass : public juce::ChangeBroadcaster {};
 class ObjProgramEditClass : public juce::ChangeBroadcaster
 {
 public:
-    enum Status { BLOCK4_RECEIVED = 33, BLOCK2_RECEIVED = 35, EXTRA_BLOCK_RECEIVED = 36 };
+    /** changeStatus 0..31 names the layer that was replaced. */
+    enum Status { BLOCK4_RECEIVED = 33, COMMON_RECEIVED = 34, BLOCK2_RECEIVED = 35, EXTRA_BLOCK_RECEIVED = 36 };
+
+    static constexpr int COMMON_PART_SIZE = 132;   // record bytes 25..156, as block 0 carries them
+    static constexpr int FX_PART_START = 108, FX_PART_SIZE = 33;
 
     ObjProgramEditClass();
 
@@ -63,8 +69,16 @@ public:
     SubObjProgramCommClass& getCommon() { return common; }
     const Bytes& getExtraBlock() const { return extraBlock; }
 
+    /** A parameter's value where the place says: in the common part or in a layer. */
+    int readPlace (const program::param::Place& place) const;
+    /** Keeps the mirror current after a parameter was sent; announces nothing. */
+    void writePlace (const program::param::Place& place, int value);
+
     void setLayer (int layer, const Bytes& block);
-    void block4Received();
+    /** Block 0 from the instrument: the name and the common part (flags, FX routing, layer count). */
+    void setCommonPart (const Bytes& name, const Bytes& part);
+    /** Block 4 from the instrument: the FX routing bytes. */
+    void setFxPart (const Bytes& part);
     void block2Received();
     void setExtraBlock (const Bytes& block);
 
@@ -72,6 +86,7 @@ public:
 
 private:
     void announce (int status);
+    void putBytes (int start, const Bytes& part, int limit);
 
     SubObjProgramCommClass common;
     std::array<std::unique_ptr<SubObjLayerClass>, program::MAX_LAYERS> layers;

@@ -17,7 +17,7 @@ const Entry fields[] = {
     { F::song, { 32, 16, false } },          { F::layerCount, { 60, 8, false } },
     { F::monophonic, { 61, 8, false, 0, 1 } }, { F::portamento, { 61, 8, false, 1, 1 } },
     { F::globals, { 61, 8, false, 2, 1 } },  { F::attack, { 61, 8, false, 3, 1 } },
-    { F::legatoPlay, { 61, 8, false, 4, 1 } },
+    { F::legatoPlay, { 61, 8, false, 4, 1 } }, { F::monoSampleXfade, { 61, 8, false, 5, 1 } },
     { F::pitchBendUp, { 62, 8, true } },     { F::rate, { 63, 8, false } },
     { F::drumRemap, { 65, 8, false } },      { F::pitchBendDown, { 78, 8, true } },
     { F::outGain, { 80, 8, true } },         { F::outPanMode, { 82, 8, false } },

@@ -24,7 +24,7 @@ constexpr int DESCRIPTION_NUMBER = 128;
 enum class Field
 {
     category, subCategory, song, layerCount,
-    monophonic, portamento, globals, attack, legatoPlay,
+    monophonic, portamento, globals, attack, legatoPlay, monoSampleXfade,
     pitchBendUp, rate, drumRemap, pitchBendDown, outGain, outPanMode, outPan,
     insertOutput, aux1Type, aux2Type, insertChain,
     aux1Send, aux1PrePost, aux2Send, aux2PrePost, aux1Mod, aux2Mod,

@@ -132,11 +132,22 @@ void VlmCont::setValue (int v, bool notify, bool shouldSend)
 {
     if (juce::jlimit (min, juce::jmax (min, max), v) == value && ! reportsUnchanged)
         return;   // the current value again: no repaint, no command, no send
+    const int old = value;
     setValueSilently (v);
     if (notify)
         post (command::VALUE_CHANGED);
     if (shouldSend)
+    {
         send();
+        if (notify)
+            reportEdit (old, ++gesture);   // a choice from the value selector is one step
+    }
+}
+
+void VlmCont::reportEdit (int old, int inGesture)
+{
+    if (onUserEdit && level != 0)
+        onUserEdit (*this, old, value, inGesture);
 }
 
 void VlmCont::userSet (int v)
@@ -144,9 +155,11 @@ void VlmCont::userSet (int v)
     v = juce::jlimit (min, juce::jmax (min, max), v);
     if (v == value)
         return;
+    const int old = value;
     setValueSilently (v);
     post (command::VALUE_CHANGED);
     send();
+    reportEdit (old, dragging ? gesture : ++gesture);   // one drag is one gesture
 }
 
 void VlmCont::post (int code)
@@ -162,13 +175,13 @@ void VlmCont::send()
 {
     if (level == 0 || state == nullptr)
         return;
-    state->sendParameterChange ({ level, unit, block, sub, param }, channel, value);
+    state->sendParameterEdit (bitRole, getAddress(), channel, value);
 
     if (linkedSend)
     {
         static const int pairedSubs[] = { 3, 4, 5, 6, 7, 8, 12, 13, 14, 15, 16 };
         const bool paired = block == 3 && param == 0 && std::find (std::begin (pairedSubs), std::end (pairedSubs), sub) != std::end (pairedSubs);
-        state->sendParameterChange ({ level, unit, block, sub, paired ? 1 : param }, channel, value);
+        state->sendParameterEdit (bitRole, { level, unit, block, sub, paired ? 1 : param }, channel, value);
     }
 }
 
@@ -243,17 +256,20 @@ void VlmCont::mouseDown (const juce::MouseEvent& e)
         case SMALL_BOX:
             if (smallRange) { clickStep(); break; }
             dragging = true;
+            ++gesture;
             dragStartValue = value;
             repaint();
             break;
         case KNOB: case DRAG_AREA: case FADER:
             dragging = true;
+            ++gesture;
             dragStartValue = value;
             repaint();
             break;
         case SLIDER:
             dragStart.x -= trackX;
             dragging = true;
+            ++gesture;
             dragStartValue = value;
             repaint();
             break;

@@ -42,6 +42,10 @@ public:
     int getFieldId() const { return fieldId; }
     int getChannel() const { return channel; }
     const juce::String& getLabel() const { return label; }
+    protocol::ParamAddress getAddress() const { return { level, unit, block, sub, param }; }
+    int getLevel() const { return level; }
+    int getDisplayCode() const { return displayCode; }
+    bool isDragging() const { return dragging; }
 
     juce::String valueText() const;
     /** Every value of the range with a text, for the value selector. */
@@ -51,6 +55,9 @@ public:
     void writeToMulti (int zone);
 
     CommandQueue pending;
+    /** Told of every change the user makes on a sending control (not of silent sets):
+        the old and the new value and the gesture, the same for every step of one drag. */
+    std::function<void (VlmCont&, int oldValue, int newValue, int gesture)> onUserEdit;
     int bitRole = 0;
     bool ownerDrawsLabel = true;
     bool linkedSend = false;
@@ -75,6 +82,7 @@ private:
     void userSet (int v);
     void clickStep();
     void send();
+    void reportEdit (int old, int inGesture);
     void post (int code);
     void applyDefaultColours();
     void updateGeometry();
@@ -97,6 +105,7 @@ private:
     juce::Point<int> dragStart;
     int trackX = 0;
     bool dragging = false;
+    int gesture = 0;
     int frame = 0;
     int capPosition = 0;
     float travelPerPixel = 0.0f;
